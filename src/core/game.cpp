@@ -468,9 +468,7 @@ void Game::finishFirstCard(bool messageSent) {
 
 void Game::pressAction() {
   if (!action_.enabled || suitRequest_ != SuitRequest::None) return;
-  if (phase_ == DealPhase::AwaitBegin && state_ != GameState::AwaitNextRound &&
-      state_ != GameState::AwaitSumUp && state_ != GameState::GameFinished &&
-      !dealDue_) {
+  if (phase_ == DealPhase::AwaitBegin && !dealDue_) {
     phase_ = DealPhase::InPlay;
     setAction(ActionCaption::ITake, false);
     running_ = true;
@@ -544,12 +542,49 @@ void Game::chooseSuit(Suit s) {
     if (config_.program == Program::NetServer)
       send("hhod", table_.faceUp.card.bytes() + std::string(1, s));
     finishFirstCard(false);
+  } else if (request == SuitRequest::PeerFirstCard) {
+    table_.orderedSuit = s;
+    humanChoice_ = s;
+    Event o;
+    o.kind = EventKind::Ordered;
+    o.player = 2;
+    o.suit = s;
+    emit(o);
+    redraw(EventKind::RedrawOrder);
+    sound(Sound::Ding);
+    running_ = true;
+    send("hhod", table_.faceUp.card.bytes() + std::string(1, s));
+    phase_ = DealPhase::InPlay;
   }
 }
 
 void Game::peerMove(Card c, Suit orderedSuit) {
-  if (!c.isEmpty() && c.isJoker()) table_.orderedSuit = orderedSuit;
+  if (dealDue_ || state_ == GameState::GameFinished) return;
+  if (!isDealingSide() && phase_ == DealPhase::AwaitBegin) {
+    phase_ = DealPhase::InPlay;
+    running_ = true;
+  }
+  if (!c.isEmpty()) table_.orderedSuit = isSuitLetter(orderedSuit) ? orderedSuit : kNoSuit;
   move(1, c, false);
+}
+
+void Game::peerStart(PeerStart start) {
+  if (isDealingSide() || dealDue_ || phase_ != DealPhase::AwaitBegin ||
+      suitRequest_ != SuitRequest::None)
+    return;
+  if (start == PeerStart::OrderSuit) {
+    sound(Sound::OpenDialog);
+    running_ = false;
+    suitRequest_ = SuitRequest::PeerFirstCard;
+    redraw(EventKind::AskSuit);
+    return;
+  }
+  phase_ = DealPhase::InPlay;
+  running_ = true;
+  setAction(ActionCaption::ITake, true);
+  const int takes = start == PeerStart::Jack ? 2 : start == PeerStart::Queen ? 1 : 0;
+  for (int i = 0; i < takes; ++i) takeWithTurnover(1, true);
+  if (start != PeerStart::Begin) state_ = GameState::PlayerTwoToMove;
 }
 
 void Game::tick() {

@@ -47,7 +47,18 @@ enum class ClickResult : std::uint8_t {
 };
 
 // Why a suit is being asked for.
-enum class SuitRequest : std::uint8_t { None, HumanJoker, FirstCard };
+// FirstCard: a joker turned up with player 1 to move first, on the dealing side;
+// PeerFirstCard: the same asked by the dealing side of a network game ("hzakaz").
+enum class SuitRequest : std::uint8_t { None, HumanJoker, FirstCard, PeerFirstCard };
+
+// How the dealing side of a network game announced the start of play.
+enum class PeerStart : std::uint8_t {
+  OrderSuit,  // "hzakaz": the local human orders the suit of a turned-up joker
+  Jack,       // "hvalet": player 1 takes two cards, the local human moves
+  Queen,      // "hdama": player 1 takes one card, the local human moves
+  King,       // "hkorol": the local human moves
+  Begin,      // "hsitkon2": play starts, the local human moves first
+};
 
 struct ButtonState {
   ActionCaption caption = ActionCaption::ToBegin;
@@ -105,6 +116,8 @@ class Game {
   // A move of player 1 received from the peer ("##" for a take or pass). The suit is the
   // order that came with it.
   void peerMove(Card c, Suit orderedSuit);
+  // The dealing side's start message (network client, tournament seat 2).
+  void peerStart(PeerStart start);
   // The one move procedure for every play, take and pass (public for the network side).
   void move(int player, Card c, bool send);
 
@@ -120,6 +133,8 @@ class Game {
   DealPhase phase() const { return phase_; }
   bool running() const { return running_; }
   SuitRequest suitRequest() const { return suitRequest_; }
+  // A new game was started or "Next Round" pressed: deal() (or receiveDeal()) is due.
+  bool dealDue() const { return dealDue_; }
   int firstMover() const { return firstMover_; }
   int dealWinner() const { return dealWinner_; }
   bool tookThisTurn() const { return took_; }
