@@ -1,0 +1,61 @@
+#include "words/text.h"
+
+#include <cstddef>
+
+namespace vantorn::words {
+
+namespace detail {
+extern const std::string_view kTexts[kEntryCount][10];
+extern const std::string_view kEntryNames[kEntryCount];
+}  // namespace detail
+
+Language languageFromIndex(int index) {
+  if (index < 0 || index >= kLanguageCount) return Language::English;
+  return static_cast<Language>(index);
+}
+
+std::string_view text(Entry entry, Language language) {
+  auto e = static_cast<std::size_t>(entry);
+  auto l = static_cast<std::size_t>(language);
+  if (e >= kEntryCount) return {};
+  if (l >= static_cast<std::size_t>(kLanguageCount)) l = 0;
+  return detail::kTexts[e][l];
+}
+
+std::string_view entryName(Entry entry) {
+  auto e = static_cast<std::size_t>(entry);
+  return e < kEntryCount ? detail::kEntryNames[e] : std::string_view{};
+}
+
+std::string_view monthName(int month, Language language) {
+  static constexpr Entry kMonths[12] = {
+      Entry::MonthJanuary, Entry::MonthFebruary, Entry::MonthMarch,     Entry::MonthApril,
+      Entry::MonthMay,     Entry::MonthJune,     Entry::MonthJuly,      Entry::MonthAugust,
+      Entry::MonthSeptember, Entry::MonthOctober, Entry::MonthNovember, Entry::MonthDecember};
+  if (month < 1 || month > 12) return {};
+  return text(kMonths[month - 1], language);
+}
+
+std::string_view title(Language language) { return text(Entry::TitleGame, language); }
+std::string_view titleUpper(Language language) { return text(Entry::TitleGameUpper, language); }
+
+std::string_view categoryLabel(std::string_view group, Language language) {
+  struct Pair {
+    std::string_view group;
+    Entry entry;
+  };
+  static constexpr Pair kGroups[] = {
+      {"ENG", Entry::CategoryEng}, {"RUS", Entry::CategoryRus}, {"DEU", Entry::CategoryDeu},
+      {"FRA", Entry::CategoryFra}, {"ISP", Entry::CategoryIsp}, {"USA", Entry::CategoryUsa},
+      {"PRA", Entry::CategoryPra}, {"KAT", Entry::CategoryKat},
+  };
+  for (const Pair& p : kGroups)
+    if (p.group == group) return text(p.entry, language);
+  return {};
+}
+
+std::string_view anniversarySuffix(Language language) {
+  return text(Entry::AnniversarySuffix, language);
+}
+
+}  // namespace vantorn::words
