@@ -9,18 +9,15 @@ namespace {
 struct RankInfo {
   char letter;
   const char* code;  // rank part of the face name
-  std::uint8_t order;
-  std::uint8_t points;
 };
 
-// Rank order and points of each rank; the joker has 0 and 0, an empty slot 99 and 99.
 constexpr std::array<RankInfo, 6> kRanks = {{
-    {kNine, "09", 1, 9},
-    {kTen, "10", 5, 10},
-    {kJack, "2J", 2, 2},
-    {kQueen, "3Q", 3, 3},
-    {kKing, "4K", 4, 4},
-    {kAce, "5A", 6, 11},
+    {kNine, "09"},
+    {kTen, "10"},
+    {kJack, "2J"},
+    {kQueen, "3Q"},
+    {kKing, "4K"},
+    {kAce, "5A"},
 }};
 
 struct SuitInfo {
@@ -89,18 +86,6 @@ std::string Card::code() const {
   const SuitInfo* s = suitInfo(suit());
   if (!r || !s) return {};
   return std::string(s->code) + r->code;
-}
-
-std::uint8_t Card::rankOrder() const {
-  if (isJoker()) return 0;
-  const RankInfo* r = rankInfo(rank());
-  return r ? r->order : 99;
-}
-
-std::uint8_t Card::points() const {
-  if (isJoker()) return 0;
-  const RankInfo* r = rankInfo(rank());
-  return r ? r->points : 99;
 }
 
 Card deckCard(int number, int firstMover) {

@@ -77,9 +77,32 @@ class Card {
   // PoBlue/PoRed/PoBlack for the jokers; empty for "##" and the placeholder.
   std::string code() const;
 
-  // Rank order and points stored with the card wherever it lies.
-  std::uint8_t rankOrder() const;
-  std::uint8_t points() const;
+  // Rank order and points stored with the card wherever it lies: nine 1/9, jack 2/2,
+  // queen 3/3, king 4/4, ten 5/10, ace 6/11, joker 0/0, empty slot 99/99.
+  constexpr std::uint8_t rankOrder() const {
+    switch (bytes_[0]) {
+      case cp1251::kNine: return 1;
+      case cp1251::kJack: return 2;
+      case cp1251::kQueen: return 3;
+      case cp1251::kKing: return 4;
+      case cp1251::kTen: return 5;
+      case cp1251::kAce: return 6;
+      case cp1251::kJoker: return 0;
+      default: return 99;
+    }
+  }
+  constexpr std::uint8_t points() const {
+    switch (bytes_[0]) {
+      case cp1251::kNine: return 9;
+      case cp1251::kJack: return 2;
+      case cp1251::kQueen: return 3;
+      case cp1251::kKing: return 4;
+      case cp1251::kTen: return 10;
+      case cp1251::kAce: return 11;
+      case cp1251::kJoker: return 0;
+      default: return 99;
+    }
+  }
 
   friend constexpr bool operator==(Card a, Card b) { return a.bytes_ == b.bytes_; }
 

@@ -1,5 +1,7 @@
 #include "core/computer.h"
 
+#include <algorithm>
+
 namespace vantorn::core {
 
 using namespace cp1251;
@@ -99,9 +101,17 @@ constexpr std::array<Card, 6> kBlackPictures = {
     Card(kQueen, kClubs), Card(kKing, kSpades), Card(kKing, kClubs),
 };
 
+// Index of a black picture card in kBlackPictures (Js, Jc, Qs, Qc, Ks, Kc), or -1.
 int blackPictureIndex(Card c) {
-  for (int i = 0; i < 6; ++i)
-    if (kBlackPictures[static_cast<std::size_t>(i)] == c) return i;
+  int rank;
+  switch (c.rank()) {
+    case kJack: rank = 0; break;
+    case kQueen: rank = 2; break;
+    case kKing: rank = 4; break;
+    default: return -1;
+  }
+  if (c.suit() == kSpades) return rank;
+  if (c.suit() == kClubs) return rank + 1;
   return -1;
 }
 
@@ -126,6 +136,7 @@ constexpr char kNoRank = '\x01';
 struct Working {
   std::array<Card, 12> ordinary{};
   std::array<int, 12> prio{};
+  int used = 0;           // slots after this one are empty
   unsigned heldMask = 0;  // bit i: black picture i is held
 };
 
@@ -135,7 +146,7 @@ bool held(unsigned mask, BlackPicture p) { return p != None && (mask >> p) & 1U;
 int bestOrdinary(const Working& w, Card ref) {
   int best = -1;
   int bestPrio = 0;
-  for (int i = 0; i < 12; ++i) {
+  for (int i = 0; i < w.used; ++i) {
     const int p = w.prio[static_cast<std::size_t>(i)];
     if (p < 1 || p > 6) continue;
     if (!w.ordinary[static_cast<std::size_t>(i)].matches(ref)) continue;
@@ -147,14 +158,23 @@ int bestOrdinary(const Working& w, Card ref) {
   return best;
 }
 
-int heldLength(const Chain& chain, unsigned mask) {
-  int n = 0;
-  for (BlackPicture p : chain) {
-    if (!held(mask, p)) break;
-    ++n;
+// Held length of every row for every held mask of the six pictures, computed once.
+using HeldLengths = std::array<std::array<std::uint8_t, 64>, kChainCount>;
+constexpr HeldLengths makeHeldLengths() {
+  HeldLengths t{};
+  for (int r = 0; r < kChainCount; ++r) {
+    for (unsigned mask = 0; mask < 64; ++mask) {
+      std::uint8_t n = 0;
+      for (BlackPicture p : kChains[static_cast<std::size_t>(r)]) {
+        if (p == None || !((mask >> p) & 1U)) break;
+        ++n;
+      }
+      t[static_cast<std::size_t>(r)][mask] = n;
+    }
   }
-  return n;
+  return t;
 }
+constexpr HeldLengths kHeldLengths = makeHeldLengths();
 
 struct PlanBuilder {
   MovePlan plan{};
@@ -164,28 +184,42 @@ struct PlanBuilder {
   }
 };
 
-// Among the starting chains with held length >= minHeld (or == exactHeld when exact),
-// the one whose k-th card (1-based) admits the best ordinary follow-up. Returns the chain
-// index and the follow-up slot, or -1.
-struct FollowUp {
-  int chain = -1;
-  int slot = -1;
+// The best ordinary follow-up of each black picture card (slot, or -1), computed once per
+// plan: the chain search below asks for them many times.
+struct FollowUps {
+  std::array<int, 6> slot{};
+  std::array<int, 6> prio{};
+  explicit FollowUps(const Working& w) {
+    for (int p = 0; p < 6; ++p) {
+      slot[static_cast<std::size_t>(p)] = bestOrdinary(w, blackPictureCard(BlackPicture(p)));
+      prio[static_cast<std::size_t>(p)] =
+          slot[static_cast<std::size_t>(p)] < 0 ? 0 : w.prio[static_cast<std::size_t>(slot[static_cast<std::size_t>(p)])];
+    }
+  }
 };
-FollowUp bestFollowUp(const Working& w, const std::array<int, kChainCount>& heldLen,
-                      const std::array<bool, kChainCount>& starting, int k, bool exact) {
-  FollowUp found;
+
+// The starting chains of one decision, in table order, with their held lengths.
+struct StartingChains {
+  // Only the first `size` entries are meaningful, so the arrays are left uninitialised.
+  std::array<std::uint8_t, kChainCount> row;
+  std::array<std::uint8_t, kChainCount> held;
+  int size = 0;
+};
+
+// Among the starting chains with held length k (exact) or at least k, the one whose k-th
+// card admits the best ordinary follow-up; a later chain wins only with a strictly higher
+// priority. Returns the chain index, or -1.
+int bestFollowUpChain(const FollowUps& f, const StartingChains& sc, int k, bool exact) {
+  int found = -1;
   int bestPrio = 0;
-  for (int r = 0; r < kChainCount; ++r) {
-    if (!starting[static_cast<std::size_t>(r)]) continue;
-    const int h = heldLen[static_cast<std::size_t>(r)];
+  for (int i = 0; i < sc.size; ++i) {
+    const int h = sc.held[static_cast<std::size_t>(i)];
     if (exact ? h != k : h < k) continue;
-    const Card ref = blackPictureCard(kChains[static_cast<std::size_t>(r)][static_cast<std::size_t>(k - 1)]);
-    const int slot = bestOrdinary(w, ref);
-    if (slot < 0) continue;
-    const int p = w.prio[static_cast<std::size_t>(slot)];
+    const int r = sc.row[static_cast<std::size_t>(i)];
+    const int p = f.prio[kChains[static_cast<std::size_t>(r)][static_cast<std::size_t>(k - 1)]];
     if (p > bestPrio) {
       bestPrio = p;
-      found = {r, slot};
+      found = r;
     }
   }
   return found;
@@ -194,15 +228,34 @@ FollowUp bestFollowUp(const Working& w, const std::array<int, kChainCount>& held
 // Steps from the starting chains to a plan. Returns true when the decision goes on to
 // the joker step (the caller decides whether there is a joker to play).
 bool planFromChains(const Working& w, Card effective, PlanBuilder& out) {
-  std::array<bool, kChainCount> starting{};
-  std::array<int, kChainCount> heldLen{};
+  auto pushOrdinary = [&](int slot) { out.push(w.ordinary[static_cast<std::size_t>(slot)]); };
+  auto bestMatching = [&] {
+    const int slot = bestOrdinary(w, effective);
+    if (slot >= 0) pushOrdinary(slot);
+    return slot >= 0;
+  };
+
+  // The table is stored in blocks of 14 rows by start card; a chain has a held card only
+  // when its start card is held, so most hands are settled without looking at the rows.
+  std::array<bool, 6> startMatches{};
+  bool anyHeldStart = false;
+  for (int p = 0; p < 6; ++p) {
+    startMatches[static_cast<std::size_t>(p)] = blackPictureCard(BlackPicture(p)).matches(effective);
+    anyHeldStart |= startMatches[static_cast<std::size_t>(p)] && held(w.heldMask, BlackPicture(p));
+  }
+  if (!anyHeldStart) return !bestMatching();  // M = 0
+
+  StartingChains sc;
   int m = 0;
-  for (int r = 0; r < kChainCount; ++r) {
-    const Chain& chain = kChains[static_cast<std::size_t>(r)];
-    if (!blackPictureCard(chain[0]).matches(effective)) continue;
-    starting[static_cast<std::size_t>(r)] = true;
-    heldLen[static_cast<std::size_t>(r)] = heldLength(chain, w.heldMask);
-    if (heldLen[static_cast<std::size_t>(r)] > m) m = heldLen[static_cast<std::size_t>(r)];
+  for (int block = 0; block < kChainCount / 14; ++block) {
+    if (!startMatches[kChains[static_cast<std::size_t>(block * 14)][0]]) continue;
+    for (int r = block * 14; r < block * 14 + 14; ++r) {
+      const int h = kHeldLengths[static_cast<std::size_t>(r)][w.heldMask];
+      sc.row[static_cast<std::size_t>(sc.size)] = static_cast<std::uint8_t>(r);
+      sc.held[static_cast<std::size_t>(sc.size)] = static_cast<std::uint8_t>(h);
+      ++sc.size;
+      m = std::max(m, h);
+    }
   }
 
   auto pushChain = [&](int r, int n) {
@@ -210,44 +263,32 @@ bool planFromChains(const Working& w, Card effective, PlanBuilder& out) {
       out.push(blackPictureCard(kChains[static_cast<std::size_t>(r)][static_cast<std::size_t>(i)]));
   };
 
-  if (m == 0) {
-    const int slot = bestOrdinary(w, effective);
-    if (slot >= 0) {
-      out.push(w.ordinary[static_cast<std::size_t>(slot)]);
-      return false;
-    }
-    return true;
-  }
-
+  const FollowUps follow(w);
   // A run of M picture cards with an ordinary card to follow it.
-  if (FollowUp f = bestFollowUp(w, heldLen, starting, m, true); f.chain >= 0) {
-    pushChain(f.chain, m);
-    out.push(w.ordinary[static_cast<std::size_t>(f.slot)]);
+  if (const int r = bestFollowUpChain(follow, sc, m, true); r >= 0) {
+    pushChain(r, m);
+    pushOrdinary(follow.slot[kChains[static_cast<std::size_t>(r)][static_cast<std::size_t>(m - 1)]]);
     return false;
   }
 
   if (m == 1) {
-    const int slot = bestOrdinary(w, effective);
-    if (slot >= 0) {
-      out.push(w.ordinary[static_cast<std::size_t>(slot)]);
-      return false;
-    }
+    if (bestMatching()) return false;
     int last = -1;
-    for (int r = 0; r < kChainCount; ++r)
-      if (starting[static_cast<std::size_t>(r)] && heldLen[static_cast<std::size_t>(r)] >= 1) last = r;
+    for (int i = 0; i < sc.size; ++i)
+      if (sc.held[static_cast<std::size_t>(i)] >= 1) last = sc.row[static_cast<std::size_t>(i)];
     pushChain(last, 1);
     return true;
   }
 
   // M >= 2: one card shorter, if that admits a follow-up.
-  if (FollowUp f = bestFollowUp(w, heldLen, starting, m - 1, false); f.chain >= 0) {
-    pushChain(f.chain, m - 1);
-    out.push(w.ordinary[static_cast<std::size_t>(f.slot)]);
+  if (const int r = bestFollowUpChain(follow, sc, m - 1, false); r >= 0) {
+    pushChain(r, m - 1);
+    pushOrdinary(follow.slot[kChains[static_cast<std::size_t>(r)][static_cast<std::size_t>(m - 2)]]);
     return false;
   }
-  for (int r = 0; r < kChainCount; ++r) {
-    if (starting[static_cast<std::size_t>(r)] && heldLen[static_cast<std::size_t>(r)] == m) {
-      pushChain(r, m);
+  for (int i = 0; i < sc.size; ++i) {
+    if (sc.held[static_cast<std::size_t>(i)] == m) {
+      pushChain(sc.row[static_cast<std::size_t>(i)], m);
       break;
     }
   }
@@ -275,39 +316,38 @@ int Decision::length() const {
 Decision decide(Card faceUp, const std::array<CardSlot, 12>& hand, Suit orderedSuit) {
   Decision d;
 
-  int count = 0;
-  int onlyCard = -1;
-  for (int i = 0; i < 12; ++i) {
-    if (!hand[static_cast<std::size_t>(i)].card.isEmpty()) {
-      ++count;
-      onlyCard = i;
-    }
-  }
-  // The last card is a joker: go out with it, ordering nothing.
-  if (count == 1 && hand[static_cast<std::size_t>(onlyCard)].card.isJoker()) {
-    d.plan[0] = hand[static_cast<std::size_t>(onlyCard)].card;
-    return d;
-  }
-
   Working w;
+  int count = 0;
+  int lastCard = -1;
   bool hasJoker = false;
   int highestJoker = -1;
   int jokerCount = 0;
   for (int i = 0; i < 12; ++i) {
     const Card c = hand[static_cast<std::size_t>(i)].card;
+    if (c.isEmpty()) continue;
+    ++count;
+    lastCard = i;
+    w.used = i + 1;
     if (c.isJoker()) {
       hasJoker = true;
       highestJoker = i;
       ++jokerCount;
+      w.ordinary[static_cast<std::size_t>(i)] = c;
+      w.prio[static_cast<std::size_t>(i)] = 99;
+      continue;
     }
     const int pic = blackPictureIndex(c);
     if (pic >= 0) {
-      w.heldMask |= 1U << pic;
-      w.ordinary[static_cast<std::size_t>(i)] = Card::empty();
+      w.heldMask |= 1U << pic;  // the ordinary hand keeps an empty slot here
     } else {
       w.ordinary[static_cast<std::size_t>(i)] = c;
+      w.prio[static_cast<std::size_t>(i)] = priority(c);
     }
-    w.prio[static_cast<std::size_t>(i)] = priority(w.ordinary[static_cast<std::size_t>(i)]);
+  }
+  // The last card is a joker: go out with it, ordering nothing.
+  if (count == 1 && hand[static_cast<std::size_t>(lastCard)].card.isJoker()) {
+    d.plan[0] = hand[static_cast<std::size_t>(lastCard)].card;
+    return d;
   }
 
   const Card effective = orderedSuit != kNoSuit ? pseudoCard(orderedSuit) : faceUp;
@@ -346,23 +386,6 @@ Decision decide(Card faceUp, const std::array<CardSlot, 12>& hand, Suit orderedS
   d.suitChosen = true;
   d.suit = bestSuit;
   return d;
-}
-
-Card mirror(Card c) {
-  if (c == Card::redJoker()) return Card::blackJoker();
-  if (c == Card::blackJoker()) return Card::redJoker();
-  if (c.isJoker() || c.isEmpty()) return c;
-  return Card(c.rank(), mirrorSuit(c.suit()));
-}
-
-Suit mirrorSuit(Suit s) {
-  switch (s) {
-    case kHearts: return kSpades;
-    case kSpades: return kHearts;
-    case kDiamonds: return kClubs;
-    case kClubs: return kDiamonds;
-    default: return s;
-  }
 }
 
 }  // namespace vantorn::core

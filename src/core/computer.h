@@ -37,7 +37,20 @@ struct Decision {
 Decision decide(Card faceUp, const std::array<CardSlot, 12>& hand, Suit orderedSuit);
 
 // The colour mirror: hearts <-> spades, diamonds <-> clubs, "j2" <-> "j3".
-Card mirror(Card c);
-Suit mirrorSuit(Suit s);
+constexpr Suit mirrorSuit(Suit s) {
+  switch (s) {
+    case cp1251::kHearts: return cp1251::kSpades;
+    case cp1251::kSpades: return cp1251::kHearts;
+    case cp1251::kDiamonds: return cp1251::kClubs;
+    case cp1251::kClubs: return cp1251::kDiamonds;
+    default: return s;
+  }
+}
+constexpr Card mirror(Card c) {
+  if (c == Card::redJoker()) return Card::blackJoker();
+  if (c == Card::blackJoker()) return Card::redJoker();
+  if (c.isJoker() || c.isEmpty()) return c;
+  return Card(c.rank(), mirrorSuit(c.suit()));
+}
 
 }  // namespace vantorn::core

@@ -2,18 +2,9 @@
 
 namespace vantorn::core {
 
-namespace {
-const CardSlot kEmptySlot{};
-}
-
 void Hand::clear() {
   slots_.fill(CardSlot{});
   count_ = 0;
-}
-
-const CardSlot& Hand::slot(int i) const {
-  if (i < 1 || i > kSlots) return kEmptySlot;
-  return slots_[static_cast<std::size_t>(i - 1)];
 }
 
 bool Hand::append(const CardSlot& s) {

@@ -18,7 +18,11 @@ class Hand {
   int count() const { return count_; }
   bool full() const { return count_ == kSlots; }
   // Slot 1..12; an empty slot for anything else.
-  const CardSlot& slot(int i) const;
+  const CardSlot& slot(int i) const {
+    static constexpr CardSlot kEmptySlot{};
+    if (i < 1 || i > kSlots) return kEmptySlot;
+    return slots_[static_cast<std::size_t>(i - 1)];
+  }
   Card card(int i) const { return slot(i).card; }
   // Appends at count + 1; false (and nothing changes) when the hand is full.
   bool append(const CardSlot& s);

@@ -25,6 +25,7 @@ bool Game::isDealingSide() const {
 }
 
 void Game::sound(Sound s) {
+  if (!recording_) return;
   Event e;
   e.kind = EventKind::Sound;
   e.sound = s;
@@ -33,6 +34,7 @@ void Game::sound(Sound s) {
 }
 
 void Game::redraw(EventKind k, int player, std::int32_t a) {
+  if (!recording_) return;
   Event e;
   e.kind = k;
   e.player = static_cast<std::uint8_t>(player);
@@ -41,7 +43,7 @@ void Game::redraw(EventKind k, int player, std::int32_t a) {
 }
 
 void Game::send(std::string_view head, std::string_view tail) {
-  if (!sendsToPeer()) return;
+  if (!sendsToPeer() || !recording_) return;
   Event e;
   e.kind = EventKind::Send;
   e.message = makeMessage(head, tail);
