@@ -2,7 +2,7 @@
 
 #include <charconv>
 
-#include "core/computer.h"
+#include "core/autoplay.h"
 
 namespace vantorn::sim {
 
@@ -12,32 +12,6 @@ namespace {
 
 // A safety net against a rule fault that would stall a game: no real game comes near it.
 constexpr int kMaxStepsPerGame = 1'000'000;
-
-std::array<CardSlot, 12> mirroredHand(const Hand& h) {
-  std::array<CardSlot, 12> out{};
-  for (int i = 1; i <= 12; ++i) out[static_cast<std::size_t>(i - 1)] = CardSlot::of(mirror(h.card(i)));
-  return out;
-}
-
-// Player 2's decision, taken on the mirrored view and mapped back.
-Decision redDecision(const Game& g) {
-  const Card up = g.table().faceUp.card;
-  const Suit ordered = up.isJoker() ? g.table().orderedSuit : kNoSuit;
-  Decision d = decide(mirror(up), mirroredHand(g.hand(2)), mirrorSuit(ordered));
-  for (Card& c : d.plan) c = mirror(c);
-  d.suit = mirrorSuit(d.suit);
-  return d;
-}
-
-// Player 2's order for a joker turned up with player 1 to move first.
-Suit redFirstCardOrder(const Game& g) {
-  std::array<CardSlot, 12> asked{};
-  const Hand& h = g.hand(2);
-  for (int i = 1; i <= 5; ++i) asked[static_cast<std::size_t>(i - 1)] = CardSlot::of(mirror(h.card(i)));
-  asked[5] = CardSlot::of(Card::anyJoker());
-  const Decision d = decide(Card::empty(), asked, kNoSuit);
-  return mirrorSuit(d.suitChosen ? d.suit : cp1251::kSpades);
-}
 
 class Tracer {
  public:
@@ -126,33 +100,11 @@ bool run(const Options& options, const PermutationSource& perms, const TraceSink
         if (!p) return false;
         game.deal(*p);
         ++summary.deals;
-      } else if (game.suitRequest() == SuitRequest::FirstCard) {
-        game.chooseSuit(redFirstCardOrder(game));
-      } else if (game.phase() == DealPhase::AwaitBegin) {
-        game.pressAction();
+      } else if (game.suitRequest() == SuitRequest::None && game.phase() != DealPhase::AwaitBegin &&
+                 (game.state() == GameState::PlayerOneToMove || game.state() == GameState::DealOver)) {
+        game.tick();
       } else {
-        switch (game.state()) {
-          case GameState::PlayerOneToMove:
-          case GameState::DealOver:
-            game.tick();
-            break;
-          case GameState::PlayerTwoToMove: {
-            const Decision d = redDecision(game);
-            if (d.plan[0].isEmpty()) {
-              game.pressAction();
-            } else {
-              const ClickResult r = game.clickCard(game.hand(2).find(d.plan[0]));
-              if (r == ClickResult::NeedSuit) game.chooseSuit(d.suitChosen ? d.suit : cp1251::kHearts);
-            }
-            break;
-          }
-          case GameState::AwaitNextRound:
-          case GameState::AwaitSumUp:
-            game.pressAction();
-            break;
-          case GameState::GameFinished:
-            break;
-        }
+        autoplayStep(game);
       }
       flush();
     }
