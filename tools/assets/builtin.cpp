@@ -19,6 +19,7 @@ void makeBuiltin(Sink& sink) {
   makeTablePictures(sink);
   makeCursors(sink);
   makeFlags(sink);
+  makeBuiltinBackground(sink);
 }
 
 }  // namespace assets

@@ -31,5 +31,6 @@ void makeDecorations(Sink& sink);
 void makeTablePictures(Sink& sink);
 void makeCursors(Sink& sink);
 void makeFlags(Sink& sink);
+void makeBuiltinBackground(Sink& sink);
 
 }  // namespace assets

@@ -17,16 +17,24 @@ namespace assets {
 
 using vantorn::platform::ResourceLibrary;
 
+namespace {
+// By type, then by name regardless of case.
+std::vector<ResourceLibrary::Entry> sortedEntries(const ResourceLibrary& lib) {
+  auto entries = lib.entries();
+  std::sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) {
+    return a.type != b.type ? a.type < b.type : a.name.compare(b.name, Qt::CaseInsensitive) < 0;
+  });
+  return entries;
+}
+}  // namespace
+
 bool listPack(const QString& file) {
   const auto lib = ResourceLibrary::fromFile(file);
   if (!lib) {
     std::fprintf(stderr, "%s: not a resource file\n", qPrintable(file));
     return false;
   }
-  auto entries = lib->entries();
-  std::sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) {
-    return a.type != b.type ? a.type < b.type : a.name.compare(b.name, Qt::CaseInsensitive) < 0;
-  });
+  const auto entries = sortedEntries(*lib);
   for (const auto& e : entries) std::printf("%-10s %-24s %8lld\n", qPrintable(e.type), qPrintable(e.name), e.size);
   std::printf("%zu resources\n", entries.size());
   return true;
@@ -41,10 +49,7 @@ bool contactSheets(const QStringList& files, const QString& outDir) {
       std::fprintf(stderr, "%s: not a resource file\n", qPrintable(file));
       return false;
     }
-    auto entries = lib->entries();
-    std::sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) {
-      return a.type != b.type ? a.type < b.type : a.name.compare(b.name, Qt::CaseInsensitive) < 0;
-    });
+    const auto entries = sortedEntries(*lib);
     struct Pic { QString label; QImage img; };
     std::vector<Pic> pics;
     for (const auto& e : entries) {
