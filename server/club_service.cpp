@@ -112,25 +112,56 @@ bool anyAddress(const std::string& host) { return host == "0.0.0.0" || host == "
 ClubService::ClubService(Database& db, ClubConfig config) : db_(db), config_(std::move(config)) {}
 
 HttpReply ClubService::handle(const HttpRequest& request) {
-    HttpReply reply;
     // The address that callers reached us by: the listening address, or, when that is every
     // interface, the host the caller named.
     std::string host = config_.httpHost;
     if (anyAddress(host)) host = hostOf(request.host);
     if (host.empty()) host = "127.0.0.1";
-    const std::string base = "http://" + host + ":" + std::to_string(config_.httpPort);
+    if (request.method == "POST") return post(request, host);
+    HttpReply reply;
     try {
-        if (request.method == "GET") return handleDocument(db_, config_, request, base);
-        if (request.method != "POST") {
-            reply.status = 405;
-            reply.body = std::string(kNo);
+        if (request.method == "GET")
+            return handleDocument(db_, config_, request, "http://" + host + ":" + std::to_string(config_.httpPort));
+        reply.status = 405;
+        reply.body = std::string(kNo);
+    } catch (const std::exception&) {
+        reply.status = 500;
+        reply.body = std::string(kNo);
+    }
+    return reply;
+}
+
+namespace {
+
+// True for the reads whose answers may be kept: ReadTopList and ReadTables.
+bool cacheable(const HttpRequest& request) {
+    const std::string& b = request.body;
+    if (request.path == "/games") return b.size() <= 7 && b.rfind("gid=", 0) == 0 && b.find('&') == std::string::npos;
+    if (request.path == "/tournament") return b.size() <= 30 && b.rfind("readtable10=", 0) == 0;
+    return false;
+}
+
+}  // namespace
+
+HttpReply ClubService::post(const HttpRequest& request, const std::string& host) {
+    HttpReply reply;
+    if (request.userAgent != online::kUserAgent) {
+        reply.status = 403;
+        reply.body = std::string(kNo);
+        return reply;
+    }
+    const bool keep = cacheable(request);
+    std::string cacheKey;
+    if (keep) {
+        cacheKey = request.path + '\n' + host + '\n' + request.body;
+        if (auto it = cache_.find(cacheKey); it != cache_.end()) {
+            reply.body = it->second;
             return reply;
         }
-        if (request.userAgent != online::kUserAgent) {
-            reply.status = 403;
-            reply.body = std::string(kNo);
-            return reply;
-        }
+    } else {
+        cache_.clear();
+    }
+    try {
         if (request.body.size() > kMaxBodyBytes) throw BadRequest("body too large");
         std::string_view body = request.body;
         // A top-list entry ends with "*" right after its last value.
@@ -149,6 +180,11 @@ HttpReply ClubService::handle(const HttpRequest& request) {
         } else {
             reply.status = 404;
             reply.body = std::string(kNo);
+            return reply;
+        }
+        if (keep) {
+            if (cache_.size() >= kMaxCachedAnswers) cache_.clear();
+            cache_.emplace(std::move(cacheKey), reply.body);
         }
     } catch (const BadRequest&) {
         reply.status = 400;

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstddef>
 #include <string>
+#include <unordered_map>
 
 #include "club_db.h"
 
@@ -16,6 +17,8 @@ namespace vantorn::club {
 inline constexpr std::size_t kMaxBodyBytes = 8192;
 // A form with more pairs than this is not one of ours.
 inline constexpr std::size_t kMaxFormFields = 32;
+// At most this many answers of the hot reads are kept (see ClubService).
+inline constexpr std::size_t kMaxCachedAnswers = 64;
 // The tournament has this many tables of two seats.
 inline constexpr int kTables = 10;
 
@@ -60,8 +63,13 @@ public:
     const ClubConfig& config() const { return config_; }
 
 private:
+    HttpReply post(const HttpRequest& request, const std::string& host);
+
     Database& db_;
     ClubConfig config_;
+    // Answers of the two hot reads (ReadTopList, ReadTables) by request; any other request
+    // may write, so it empties the cache, as do the relay's writes.
+    std::unordered_map<std::string, std::string> cache_;
 };
 
 }  // namespace vantorn::club

@@ -230,6 +230,7 @@ std::array<std::string, 2> ClubService::seatNicks(int table) {
 }
 
 void ClubService::recordTourResult(int table, int a) {
+    cache_.clear();
     Transaction t(db_);
     Seat s1 = readSeat(db_, kRelayGame, table, 1), s2 = readSeat(db_, kRelayGame, table, 2);
     if (s1.free() || s2.free()) return;
@@ -258,6 +259,7 @@ void ClubService::recordTourResult(int table, int a) {
 }
 
 void ClubService::freeSeat(int table, int seat) {
+    cache_.clear();
     Transaction t(db_);
     writeSeat(db_, kRelayGame, table, seat, Seat{});
     t.commit();
