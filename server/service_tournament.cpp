@@ -142,6 +142,7 @@ std::string serverInfo(Database& db) {
 
 // The game number written after a key's fixed text.
 int64_t gameSuffix(const std::string& key, std::size_t fixedLength) {
+    if (key.size() <= fixedLength) throw BadRequest("game number");
     std::string digits = key.substr(fixedLength);
     if (digits.empty() || digits.size() > 2) throw BadRequest("game number");
     for (char c : digits)
