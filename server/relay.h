@@ -21,7 +21,7 @@ class QTcpSocket;
 namespace vantorn::club {
 
 // A table accepts at most this many connections at once (two seats and late or stray ones).
-inline constexpr int kMaxConnectionsPerTable = 4;
+inline constexpr int kMaxConnectionsPerTable = 6;
 
 class Relay : public QObject {
 public:

@@ -70,6 +70,8 @@ std::optional<std::string> CurlTransport::post(const std::string& url, const std
     if (!curl) return std::nullopt;
     struct curl_slist* headers =
         curl_slist_append(nullptr, "Content-Type: application/x-www-form-urlencoded");
+    // The body goes at once, without waiting for a "100 Continue".
+    headers = curl_slist_append(headers, "Expect:");
     curl_easy_setopt(curl, CURLOPT_HTTPHEADER, headers);
     curl_easy_setopt(curl, CURLOPT_POST, 1L);
     curl_easy_setopt(curl, CURLOPT_POSTFIELDS, body.data());
