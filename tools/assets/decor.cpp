@@ -449,7 +449,7 @@ void makeDecorations(Sink& sink) {
   const std::vector<QImage> m1 = menuAnimation(1), m2 = menuAnimation(2);
   sink.gif("GifMenu1", m1, 60);
   sink.gif("GifMenu2", m2, 60);
-  sink.png("PngMenu1", m1.front());
+  sink.png("PngMenu1", m1[m1.size() / 2]);  // the fan fully open
   sink.png("PngMenu2", m2.front());
   sink.gif("GEndBest", endAnimation(0), 80, false);
   sink.gif("GEndGood", endAnimation(1), 80, false);

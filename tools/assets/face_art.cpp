@@ -49,10 +49,13 @@ DeckTheme make(int deck) {
   };
   switch (deck) {
     case 1: t.motif = "🛡️"; t.panel = QColor(220, 200, 160); t.accent = QColor(120, 30, 30); t.border = 1;
-      t.figure[0] = "🗡️"; break;
-    case 5: t.motif = "☘️"; t.panel = QColor(200, 230, 200); t.accent = QColor(20, 110, 60); t.border = 2; break;
-    case 6: t.motif = "👑"; t.panel = QColor(255, 230, 150); t.accent = QColor(170, 120, 0); t.border = 1; break;
-    case 7: t.motif = "👑"; t.panel = QColor(240, 210, 230); t.accent = QColor(110, 20, 90); break;
+      t.figure[0] = "🏹"; t.figure[2] = "🫅"; break;
+    case 5: t.motif = "☘️"; t.panel = QColor(200, 230, 200); t.accent = QColor(20, 110, 60); t.border = 2;
+      t.figure[0] = "🧝"; t.figure[1] = "🧚"; t.figure[2] = "🧙"; break;
+    case 6: t.motif = "👑"; t.panel = QColor(255, 230, 150); t.accent = QColor(170, 120, 0); t.border = 1;
+      t.figure[0] = "🦸"; t.figure[2] = "🫅"; break;
+    case 7: t.motif = "💎"; t.panel = QColor(240, 210, 230); t.accent = QColor(110, 20, 90);
+      t.figure[0] = "🤵"; t.figure[1] = "👰"; t.figure[2] = "🫅"; break;
     case 10: t.motif = "🎩"; t.panel = QColor(225, 215, 240); t.accent = QColor(70, 40, 120);
       t.figure[0] = "🤺"; t.figure[1] = "💃"; t.figure[2] = "🤴"; break;
     case 11: t.motif = "🪶"; t.panel = QColor(240, 215, 170); t.accent = QColor(150, 70, 20); t.border = 2;
@@ -64,16 +67,19 @@ DeckTheme make(int deck) {
     case 15: t.motif = "🎭"; t.panel = QColor(235, 225, 200); t.accent = QColor(90, 60, 30); t.border = 1;
       t.figure[0] = "🤹"; t.figure[1] = "👸"; t.figure[2] = "🤴"; break;
     case 16: t.motif = "🕰️"; t.panel = QColor(215, 225, 240); t.accent = QColor(30, 50, 100); t.border = 1;
-      t.figure[0] = "💂"; break;
-    case 17: t.motif = "🏰"; t.panel = QColor(245, 225, 190); t.accent = QColor(130, 20, 20); t.border = 1; break;
+      t.figure[0] = "👮"; break;
+    case 17: t.motif = "🏰"; t.panel = QColor(245, 225, 190); t.accent = QColor(130, 20, 20); t.border = 1;
+      t.figure[0] = "🤺"; t.figure[2] = "🫅"; break;
     case 18: t.motif = "🚌"; t.panel = QColor(245, 240, 230); t.accent = QColor(200, 20, 20);
       t.figure[0] = "💂"; break;
-    case 20: t.motif = "💖"; t.panel = QColor(255, 220, 230); t.accent = QColor(220, 40, 110); break;
+    case 20: t.motif = "💖"; t.panel = QColor(255, 220, 230); t.accent = QColor(220, 40, 110);
+      t.figure[0] = "💌"; t.figure[1] = "💃"; break;
     case 21: t.motif = "🍂"; t.panel = QColor(235, 240, 210); t.accent = QColor(160, 90, 20); t.border = 2;
       t.figure[0] = "🌸"; t.figure[1] = "🌻"; t.figure[2] = "❄️"; break;
-    case 22: t.motif = "🍇"; t.panel = QColor(230, 220, 245); t.accent = QColor(90, 40, 130); t.border = 1; break;
+    case 22: t.motif = "🍇"; t.panel = QColor(230, 220, 245); t.accent = QColor(90, 40, 130); t.border = 1;
+      t.figure[0] = "🧑‍🌾"; break;
     case 23: t.motif = "⚔️"; t.panel = QColor(210, 200, 180); t.accent = QColor(60, 60, 60); t.border = 1;
-      t.figure[0] = "🗡️"; break;
+      t.figure[0] = "🗡️"; t.figure[1] = "🧝‍♀️"; break;
     case 25: t.motif = "🎀"; t.panel = QColor(30, 30, 30); t.accent = QColor(230, 30, 120);
       t.figure[0] = "🕺"; t.figure[1] = "💃"; t.figure[2] = "🤵"; break;
     case 27: t.motif = "⭐"; t.panel = QColor(250, 220, 200); t.accent = QColor(200, 0, 0); russian();
@@ -86,19 +92,20 @@ DeckTheme make(int deck) {
       { const char* idx[6] = {"9", "10", "B", "D", "K", "A"}; for (int i = 0; i < 6; ++i) t.index[i] = idx[i]; }
       break;
     case 32: t.motif = "🌺"; t.paper = QColor(255, 255, 255); t.panel = QColor(255, 250, 240);
-      t.accent = QColor(200, 40, 20); t.border = 2; russian(); break;
+      t.accent = QColor(200, 40, 20); t.border = 2; t.figure[0] = "🧑‍🌾"; t.figure[2] = "🫅"; russian(); break;
     case 33: t.motif = "🏹"; t.panel = QColor(220, 240, 225); t.accent = QColor(20, 100, 70);
       t.figure[0] = "🦌"; t.figure[1] = "🧝‍♀️"; t.figure[2] = "🧙"; break;
     case 34: t.motif = "🏇"; t.panel = QColor(230, 215, 190); t.accent = QColor(120, 70, 20); t.border = 1;
       t.figure[0] = "🤺"; russian(); break;
     case 35: t.motif = "🂠"; t.paper = QColor(255, 255, 255); t.panel = QColor(235, 240, 250);
-      t.accent = QColor(60, 90, 160); break;
+      t.accent = QColor(60, 90, 160); t.figure[0] = "🤵"; t.figure[1] = "👩"; t.figure[2] = "🧔"; break;
     case 37: t.motif = "🪆"; t.panel = QColor(250, 215, 200); t.accent = QColor(190, 30, 30); t.border = 2;
-      russian(); break;
+      t.figure[0] = "🧑‍🌾"; t.figure[1] = "👩‍🦰"; t.figure[2] = "🧔"; russian(); break;
     case 38: t.motif = "🗿"; t.panel = QColor(215, 235, 200); t.accent = QColor(30, 110, 90); t.border = 2;
       t.figure[0] = "🐆"; t.figure[1] = "🌽"; t.figure[2] = "☀️"; break;
     case 39: t.motif = "🧺"; t.paper = QColor(250, 240, 215); t.panel = QColor(235, 210, 160);
-      t.accent = QColor(130, 90, 30); t.border = 2; russian(); break;
+      t.accent = QColor(130, 90, 30); t.border = 2; t.figure[0] = "🐻"; t.figure[1] = "👩‍🌾"; t.figure[2] = "🧔";
+      russian(); break;
     case 41: case 42: case 43: case 44: {
       const char* motif[4] = {"🎻", "🏰", "🐂", "💃"};
       t.motif = motif[deck - 41];
@@ -116,7 +123,8 @@ DeckTheme make(int deck) {
     }
     case 45: t.motif = "🐉"; t.panel = QColor(250, 215, 190); t.accent = QColor(190, 20, 20); t.border = 2;
       t.figure[0] = "🐼"; t.figure[1] = "🏮"; t.figure[2] = "🐲"; break;
-    case 47: t.motif = "🍺"; t.panel = QColor(240, 235, 210); t.accent = QColor(30, 60, 130); t.border = 1; break;
+    case 47: t.motif = "🍺"; t.panel = QColor(240, 235, 210); t.accent = QColor(30, 60, 130); t.border = 1;
+      t.figure[0] = "🧔"; t.figure[1] = "👩‍🦰"; t.figure[2] = "🫅"; break;
     default: break;
   }
   return t;
@@ -367,7 +375,13 @@ QImage drawBack(int style, int index, int w, int h, bool opaque) {
   };
   switch (style) {
     case 0: case 1: case 2: {
-      lattice((style == 2 ? 6 : 5) * u, light, std::max(1.0, 0.8 * u));
+      if (style == 2) {
+        p.setPen(QPen(light, std::max(1.0, 0.8 * u)));
+        for (double x = in.left(); x < in.right(); x += 4 * u) p.drawLine(QPointF(x, in.top()), QPointF(x, in.bottom()));
+        for (double y = in.top(); y < in.bottom(); y += 4 * u) p.drawLine(QPointF(in.left(), y), QPointF(in.right(), y));
+      } else {
+        lattice(5 * u, light, std::max(1.0, 0.8 * u));
+      }
       p.setPen(QPen(light, 1.5 * u));
       p.setBrush(main);
       const QRectF oval(w / 2 - 18 * u, h / 2 - 24 * u, 36 * u, 48 * u);

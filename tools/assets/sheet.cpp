@@ -71,6 +71,24 @@ bool contactSheets(const QStringList& files, const QString& outDir) {
       pics.push_back({QString("%1 %2%3 %4x%5").arg(e.type, e.name, frames > 1 ? QString(" [%1f]").arg(frames) : "")
                           .arg(img.width()).arg(img.height()), img});
     }
+    // The styled button's pieces are easier to judge put together.
+    for (const char* set : {"R", "Q"})
+      for (int h : {29, 44, 59}) {
+        const QString b = QString("%1%2").arg(set).arg(h);
+        auto piece = [&](const char* s) {
+          QByteArray bytes = lib->data(b + s, "RT_RCDATA").value_or(QByteArray());
+          return QImage::fromData(bytes);
+        };
+        const QImage l = piece("_L"), m = piece("_2"), r = piece("_R");
+        if (l.isNull() || m.isNull() || r.isNull()) continue;
+        QImage button = canvas(120, h);
+        QPainter p(&button);
+        p.drawImage(0, 0, l);
+        p.drawImage(QRect(l.width(), 0, 120 - l.width() - r.width(), h), m);
+        p.drawImage(120 - r.width(), 0, r);
+        p.end();
+        pics.push_back({QString("button from %1_L, _2, _R").arg(b), button});
+      }
     const QString base = QFileInfo(file).fileName();
     const int perPage = kCols * kRows;
     for (size_t page = 0; page * perPage < pics.size(); ++page) {
