@@ -21,22 +21,25 @@ struct Seat {
     bool free() const { return nick == "X"; }
 };
 
+// A seat from the columns nick, score, kon, rating, country, city, sex, ip from column c on.
+Seat seatFromRow(const Statement& s, int c) {
+    Seat r;
+    r.nick = s.text(c);
+    r.score = s.integer(c + 1);
+    r.kon = s.integer(c + 2);
+    r.rating = s.integer(c + 3);
+    r.country = s.text(c + 4);
+    r.city = s.text(c + 5);
+    r.sex = s.text(c + 6);
+    r.ip = s.text(c + 7);
+    return r;
+}
+
 Seat readSeat(Database& db, int64_t gid, int64_t table, int seat) {
     auto s = db.prepare("SELECT nick, score, kon, rating, country, city, sex, ip FROM seats "
                         "WHERE gid = ? AND num = ? AND seat = ?");
     s.bind(1, gid).bind(2, table).bind(3, seat);
-    Seat r;
-    if (s.step()) {
-        r.nick = s.text(0);
-        r.score = s.integer(1);
-        r.kon = s.integer(2);
-        r.rating = s.integer(3);
-        r.country = s.text(4);
-        r.city = s.text(5);
-        r.sex = s.text(6);
-        r.ip = s.text(7);
-    }
-    return r;
+    return s.step() ? seatFromRow(s, 0) : Seat{};
 }
 
 void writeSeat(Database& db, int64_t gid, int64_t table, int seat, const Seat& v) {
@@ -63,17 +66,7 @@ std::string readTables(Database& db, const ClubConfig& config, const std::string
     auto s = db.prepare("SELECT num, seat, nick, score, kon, rating, country, city, sex, ip FROM seats "
                         "WHERE gid = ? AND num BETWEEN 1 AND 10 AND seat IN (1, 2)");
     s.bind(1, gid);
-    while (s.step()) {
-        Seat& v = seats[s.integer(0) - 1][s.integer(1) - 1];
-        v.nick = s.text(2);
-        v.score = s.integer(3);
-        v.kon = s.integer(4);
-        v.rating = s.integer(5);
-        v.country = s.text(6);
-        v.city = s.text(7);
-        v.sex = s.text(8);
-        v.ip = s.text(9);
-    }
+    while (s.step()) seats[s.integer(0) - 1][s.integer(1) - 1] = seatFromRow(s, 2);
     std::string answer;
     answer.reserve(1024);
     // Table 10 first, down to table 1.

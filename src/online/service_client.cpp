@@ -26,6 +26,17 @@ void setRating(double& field, const std::vector<std::string>& w, std::size_t i) 
     if (auto p = word(w, i)) field = readRating(*p);
 }
 
+// A list answer: fill(i, words) for record i of those read (at most the array's size).
+template <class Array, class Fill>
+void fillList(Reply<Array>& r, const std::optional<std::string>& answer, Fill fill) {
+    if (!answer) return;
+    r.ok = true;
+    auto records = listRecords(*answer);
+    for (std::size_t i = 0; i < records.size() && i < r.value.size(); ++i) fill(i, records[i]);
+}
+
+using Words = std::vector<std::string>;
+
 template <class T>
 Reply<T> numberReply(const std::optional<std::string>& answer) {
     Reply<T> r;
@@ -84,12 +95,7 @@ Reply<TQexUser> ServiceClient::ReadUser(const std::string& url, const std::strin
 
 Reply<std::array<TQexTop10, 10>> ServiceClient::ReadRatingTop10(const std::string& url) {
     Reply<std::array<TQexTop10, 10>> r;
-    auto answer = send(url, FormKind::Encoded, {{prefixed("kon"), "0"}});
-    if (!answer) return r;
-    r.ok = true;
-    auto records = listRecords(*answer);
-    for (std::size_t i = 0; i < records.size(); ++i) {
-        const auto& w = records[i];
+    fillList(r, send(url, FormKind::Encoded, {{prefixed("kon"), "0"}}), [&](std::size_t i, const Words& w) {
         TQexTop10& t = r.value[i];
         setText(t.Nick, w, 2);
         setText(t.City, w, 3);
@@ -97,7 +103,7 @@ Reply<std::array<TQexTop10, 10>> ServiceClient::ReadRatingTop10(const std::strin
         setText(t.Country, w, 5);  // the fifth word is the one kept
         setChar(t.Sex, w, 6);
         setRating(t.Rating, w, 7);
-    }
+    });
     return r;
 }
 
@@ -182,11 +188,7 @@ bool ServiceClient::WriteGame(const std::string& url, const std::string& nick, c
 Reply<TopList> ServiceClient::readTopListAnswer(const std::optional<std::string>& answer, int gid) {
     Reply<TopList> r;
     for (auto& row : r.value) row.GID = gid;
-    if (!answer) return r;
-    r.ok = true;
-    auto records = listRecords(*answer);
-    for (std::size_t i = 0; i < records.size(); ++i) {
-        const auto& w = records[i];
+    fillList(r, answer, [&](std::size_t i, const Words& w) {
         TQexRecord& row = r.value[i];
         setInt(row.Place, w, 1);
         setInt(row.Score, w, 3);
@@ -197,7 +199,7 @@ Reply<TopList> ServiceClient::readTopListAnswer(const std::optional<std::string>
         setText(row.R08, w, 8);
         setText(row.R09, w, 9);
         setText(row.R10, w, 10);
-    }
+    });
     return r;
 }
 
@@ -229,12 +231,8 @@ Reply<int64_t> ServiceClient::SubmitTopList(const std::string& url, const TopLis
 Reply<Tables> ServiceClient::ReadTables(const std::string& url, int game) {
     Reply<Tables> r;
     auto answer = send(url, FormKind::Encoded, {{"readtable10", num(game)}, {"gid", num(game)}}, true);
-    if (!answer) return r;
-    r.ok = true;
-    auto records = listRecords(*answer);
     // The first record is table 10, the next table 9, and so on.
-    for (std::size_t i = 0; i < records.size(); ++i) {
-        const auto& w = records[i];
+    fillList(r, answer, [&](std::size_t i, const Words& w) {
         TQexTable& t = r.value[9 - i];
         setText(t.IP, w, 2);
         setInt(t.Port, w, 3);
@@ -253,7 +251,7 @@ Reply<Tables> ServiceClient::ReadTables(const std::string& url, int game) {
             setChar(seat.Sex, w, b + 6);
             setText(seat.IP, w, b + 7);
         }
-    }
+    });
     return r;
 }
 
@@ -318,11 +316,7 @@ Reply<TopList> ServiceClient::ReadTourTop10(const std::string& url, char order, 
     Reply<TopList> r;
     auto answer = send(url, FormKind::Encoded,
                        {{"top10" + std::string(1, order) + num(game), "0"}, {"nick", "z"}});
-    if (!answer) return r;
-    r.ok = true;
-    auto records = listRecords(*answer);
-    for (std::size_t i = 0; i < records.size(); ++i) {
-        const auto& w = records[i];
+    fillList(r, answer, [&](std::size_t i, const Words& w) {
         TQexRecord& row = r.value[i];
         setInt(row.Place, w, 1);
         setText(row.Nick, w, 2);
@@ -330,7 +324,7 @@ Reply<TopList> ServiceClient::ReadTourTop10(const std::string& url, char order, 
         setText(row.Country, w, 4);
         setText(row.R07, w, 5);
         setInt(row.Score, w, 6);
-    }
+    });
     return r;
 }
 

@@ -165,12 +165,16 @@ FtpServer::FtpServer(const fs::path& root) {
     for (int attempt = 0; attempt < 10 && pid_ < 0; ++attempt) {
         port_ = freePort();
         fs::path conf = root.parent_path() / "vsftpd.conf";
+        // vsftpd's own empty, root-owned folder for its unprivileged parts.
+        fs::path empty = root.parent_path() / "vsftpd-empty";
+        fs::create_directories(empty);
+        fs::permissions(empty, fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec);
         std::ofstream(conf) << "listen=YES\nlisten_ipv6=NO\nlisten_address=127.0.0.1\nlisten_port=" << port_
                             << "\nbackground=NO\nanonymous_enable=YES\nanon_upload_enable=YES\nwrite_enable=YES\n"
                                "anon_root=" << root.string()
                             << "\nno_anon_password=YES\nlocal_enable=NO\npasv_enable=YES\npasv_address=127.0.0.1\n"
                                "seccomp_sandbox=NO\nisolate=NO\nisolate_network=NO\nanon_umask=022\n"
-                               "xferlog_enable=NO\n";
+                               "xferlog_enable=NO\nsecure_chroot_dir=" << empty.string() << "\n";
         pid_ = spawn({"/usr/sbin/vsftpd", conf.string()}, -1);
         // Ready when it accepts a connection.
         for (int i = 0; i < 50; ++i) {
