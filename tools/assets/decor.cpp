@@ -731,6 +731,9 @@ void makeDecorations(Sink& sink) {
       {"ChangeName", "✏️"}, {"MSpeed", "⏩"}, {"MRadio", "📻"}, {"MChat", "💬"}, {"Help", "❓"},
       {"About", "ℹ️"}, {"Quit", "🚪"}, {"Exit", "❌"}, {"Rules", "📖"}, {"Sound", "🔊"}, {"Music", "🎵"}};
   for (const auto& m : popup) sink.png(QString("GPopup") + m.key, emojiIcon(m.emoji, 24));
+  // Bases of the suit dialog's buttons: red for hearts and diamonds, blue for clubs and spades.
+  sink.png("GMRed", plate(64, 64, QColor(190, 30, 40), 12));
+  sink.png("GMBlue", plate(64, 64, QColor(30, 70, 180), 12));
   // The resize routine's work picture: any small RGBA picture.
   sink.png("GFree", canvas(16, 16));
 }
