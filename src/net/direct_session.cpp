@@ -63,6 +63,15 @@ std::string DirectSession::chat(std::string_view text) const {
   return makeChat(text);
 }
 
+std::optional<Notice> DirectSession::closed(bool leftByUser) {
+  stage_ = ConnectionStage::Idle;
+  opponent_ = "No";
+  // A game that was never started is in state 20 as well.
+  const GameState s = game_.state();
+  if (leftByUser || s == GameState::AwaitSumUp || s == GameState::GameFinished) return std::nullopt;
+  return Notice{NoticeKind::PeerInterrupted, role_ == DirectRole::Server ? "Client" : "Server"};
+}
+
 bool DirectSession::typeOnSendButton(char c) {
   typed_.push_back(c);
   if (typed_.size() > kToggleCollectLimit) {

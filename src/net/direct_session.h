@@ -15,6 +15,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -43,6 +44,11 @@ enum class NoticeKind : std::uint8_t {
   // Ignored input that reached the table: for the log only, never shown.
   DealRefused,
   MoveRefused,
+  // The peer's connection ended during a game: sound "WWrongs" and the error box "Client"
+  // (on the server) or "Server" (on the client), " has interrupted game!", line feed and
+  // carriage return, "Press OK for exit to the main menu..."; then back to the menu.
+  // Text: "Client" or "Server".
+  PeerInterrupted,
 };
 
 struct Notice {
@@ -86,6 +92,12 @@ class DirectSession {
   // The message line: "s" + text (at most 15 bytes) on the server, where the line is
   // enabled; nothing for an empty text or on the client.
   std::string chat(std::string_view text) const;
+
+  // The connection ended (the peer closed it, or the local user left and closed it). The
+  // notice when the peer interrupted a running game, that is one neither left by the local
+  // user nor over (game states 12 and 20). The stage returns to 0 and the opponent becomes
+  // "No" in every case.
+  std::optional<Notice> closed(bool leftByUser);
 
   // A character typed while the send button has the focus; true when the collected text
   // reads as 48173: then the caller toggles player 1's face-up display.

@@ -266,3 +266,25 @@ TEST(DirectSession, FaceUpToggleCodeOnTheSendButton) {
 
 }  // namespace
 }  // namespace vantorn::net
+
+namespace vantorn::net {
+namespace {
+
+TEST(DirectSession, PeerLeavingARunningGameIsReported) {
+  using testing::DirectPair;
+  // Before any game, or after the local user left: nothing to report.
+  DirectPair idle;
+  EXPECT_FALSE(idle.server.session.closed(false));
+  EXPECT_EQ(idle.server.session.stage(), ConnectionStage::Idle);
+  EXPECT_EQ(idle.server.session.opponentName(), "No");
+
+  DirectPair p(1);
+  p.connectAndDeal(core::testing::permFor(1, {"Kr10", "Pi10", "Kr4K", "Pi5A", "Bu09"},
+                                          {"Ch09", "Pi09", "Ch10", "Bu10", "Ch5A"}, "Kr09"));
+  EXPECT_EQ(p.server.session.closed(false), (Notice{NoticeKind::PeerInterrupted, "Client"}));
+  EXPECT_EQ(p.client.session.closed(false), (Notice{NoticeKind::PeerInterrupted, "Server"}));
+  EXPECT_FALSE(p.client.session.closed(true));
+}
+
+}  // namespace
+}  // namespace vantorn::net
