@@ -58,4 +58,22 @@ std::string_view anniversarySuffix(Language language) {
   return text(Entry::AnniversarySuffix, language);
 }
 
+std::string_view zodiacSign(int sign, Language language) {
+  static constexpr Entry kSigns[12] = {
+      Entry::ZodiacAries, Entry::ZodiacTaurus,      Entry::ZodiacGemini,    Entry::ZodiacCancer,
+      Entry::ZodiacLeo,   Entry::ZodiacVirgo,       Entry::ZodiacLibra,     Entry::ZodiacScorpio,
+      Entry::ZodiacSagittarius, Entry::ZodiacCapricorn, Entry::ZodiacAquarius, Entry::ZodiacPisces};
+  if (sign < 1 || sign > 12) return {};
+  return text(kSigns[sign - 1], language);
+}
+
+std::string_view chineseYear(int year, Language language) {
+  // Indexed by the year modulo 12: 2020 (remainder 4) was a year of the rat.
+  static constexpr Entry kAnimals[12] = {
+      Entry::YearMonkey, Entry::YearRooster, Entry::YearDog,   Entry::YearPig,
+      Entry::YearRat,    Entry::YearOx,      Entry::YearTiger, Entry::YearRabbit,
+      Entry::YearDragon, Entry::YearSnake,   Entry::YearHorse, Entry::YearGoat};
+  return text(kAnimals[((year % 12) + 12) % 12], language);
+}
+
 }  // namespace vantorn::words

@@ -54,4 +54,11 @@ std::string_view categoryLabel(std::string_view group, Language language);
 // The suffix written directly after an anniversary number ("80-th anniversary").
 std::string_view anniversarySuffix(Language language);
 
+// The sign of the zodiac by its number, 1 Aries .. 12 Pisces (the pictures "R_01".."R_12");
+// empty out of range.
+std::string_view zodiacSign(int sign, Language language);
+
+// The animal of the Chinese year ("Year Of The Dragon" for 2024); it changes on 1 January.
+std::string_view chineseYear(int year, Language language);
+
 }  // namespace vantorn::words

@@ -86,6 +86,50 @@ TEST(WordsTable, MonthsTitlesAndCalendarLabels) {
   for (Language l : kAll) EXPECT_EQ(anniversarySuffix(l), suffixes[static_cast<int>(l)]);
 }
 
+TEST(WordsTable, ZodiacAndChineseYear) {
+  EXPECT_EQ(zodiacSign(1, Language::English), "Aries");
+  EXPECT_EQ(zodiacSign(12, Language::Russian), "Рыбы");
+  EXPECT_EQ(zodiacSign(0, Language::English), "");
+  EXPECT_EQ(chineseYear(2024, Language::English), "Year Of The Dragon");
+  EXPECT_EQ(chineseYear(2025, Language::English), "Year Of The Snake");
+  EXPECT_EQ(chineseYear(2020, Language::Russian), "Год Крысы");
+  EXPECT_EQ(chineseYear(2031, Language::English), "Year Of The Pig");
+  EXPECT_EQ(chineseYear(-1, Language::English), "Year Of The Goat");  // -1 = 11 modulo 12
+}
+
+// Texts whose English and Russian wording is fixed.
+TEST(WordsTable, FixedEnglishAndRussianTexts) {
+  struct Case {
+    Entry entry;
+    const char* en;
+    const char* ru;
+  } cases[] = {
+      {Entry::NewPlayer, "New Player", "Новый Игрок"},
+      {Entry::TopTen, "Top Ten", "Чемпионы"},
+      {Entry::EliteClub, "Elite Club", "Элитарный клуб"},
+      {Entry::ExitToMenu, "Exit to menu", "Выход в меню"},
+      {Entry::HasInterruptedGame, "has interrupted game!", "прервал игру!"},
+      {Entry::PressOkForExit, "Press OK for exit to the main menu...", "Нажмите OK для выхода в главное меню..."},
+      {Entry::LostConnectionWithServer, "Lost connection with the server!", "Пропала связь с сервером!"},
+      {Entry::ExpectationOfGame, "Expectation of game...", "Ожидание игры..."},
+      {Entry::SecondPlayerConnected, "The second player was connected...", "Подключился второй игрок..."},
+      {Entry::NumberGames, "Number games:", "Количество конов:"},
+      {Entry::ServerCreatesGame, "Server create the game", "Сервер создает игру"},
+      {Entry::ClientEntersGame, "Client enters to game", "Клиент вступает в игру"},
+      {Entry::SelectFlightSpeed, "Select a flight speed of cards:", "Выберите скорость полета карт"},
+      {Entry::SaveMainWindowOnly, "Save contents of only the main window", "Сохранять содержимое только главного окна"},
+      {Entry::ClubMembersHeader, " The members of club    Games    Score ", " Члены клуба    Игры    Очки "},
+      {Entry::FileHasIncorrectAttributes,
+       " has incorrect attributes!\n\rThe work of the program will be incorrect!",
+       " имеет неверные атрибуты!\n\rПрограмма будет работать некорректно!"},
+      {Entry::CategoryPra, "The Orthodox holiday", "Православный праздник"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(text(c.entry, Language::English), c.en);
+    EXPECT_EQ(text(c.entry, Language::Russian), c.ru);
+  }
+}
+
 // The generator must stop the build, naming the entry, when a row lacks a language.
 int runGenerator(const std::string& table, const std::filesystem::path& out, std::string& messages) {
   std::filesystem::create_directories(out / "words");
