@@ -264,14 +264,8 @@ TEST(DirectSession, FaceUpToggleCodeOnTheSendButton) {
   EXPECT_TRUE(type("48173"));
 }
 
-}  // namespace
-}  // namespace vantorn::net
-
-namespace vantorn::net {
-namespace {
 
 TEST(DirectSession, PeerLeavingARunningGameIsReported) {
-  using testing::DirectPair;
   // Before any game, or after the local user left: nothing to report.
   DirectPair idle;
   EXPECT_FALSE(idle.server.session.closed(false));
@@ -279,11 +273,26 @@ TEST(DirectSession, PeerLeavingARunningGameIsReported) {
   EXPECT_EQ(idle.server.session.opponentName(), "No");
 
   DirectPair p(1);
-  p.connectAndDeal(core::testing::permFor(1, {"Kr10", "Pi10", "Kr4K", "Pi5A", "Bu09"},
+  p.connectAndDeal(permFor(1, {"Kr10", "Pi10", "Kr4K", "Pi5A", "Bu09"},
                                           {"Ch09", "Pi09", "Ch10", "Bu10", "Ch5A"}, "Kr09"));
   EXPECT_EQ(p.server.session.closed(false), (Notice{NoticeKind::PeerInterrupted, "Client"}));
   EXPECT_EQ(p.client.session.closed(false), (Notice{NoticeKind::PeerInterrupted, "Server"}));
   EXPECT_FALSE(p.client.session.closed(true));
+}
+
+
+TEST(DirectSession, AnswerAndDealInOneRead) {
+  DirectPair p(2);
+  const SessionOutput intro = p.server.session.onBytes(p.client.session.connected());
+  p.local(p.server, [](Game& g) {
+    g.startGame(2, 0);
+    ASSERT_TRUE(g.deal(permFor(2, {"Kr10", "Pi10", "Kr4K", "Pi5A", "Bu09"},
+                                              {"Ch09", "Pi09", "Ch10", "Bu10", "Ch5A"}, "Kr09")));
+  });
+  const SessionOutput c = p.client.session.onBytes(intro.bytes + p.server.outbox);
+  EXPECT_EQ(c.notices, (std::vector<Notice>{{NoticeKind::Answered, "Sam"}}));
+  EXPECT_EQ(p.client.session.stage(), ConnectionStage::Dealt);
+  expectMirrored(p.server.game, p.client.game);
 }
 
 }  // namespace
