@@ -272,3 +272,30 @@ TEST(Manifest, BuiltInFacesAreStoredAsTheyAreShown) {
     EXPECT_LT(seamAcrossEllipse(img, 188, 136) * 3, seamAcrossEllipse(inverted, 188, 136)) << name;
   }
 }
+
+TEST(Manifest, EpicDiamondsSignSurvivesTheLoadersFloodFill) {
+  // The loader fills deck 26's diamonds bitmap with silver from (0, 0) up to the
+  // border colour 0xC3C3C3; whatever the fill's connectivity, the sign must remain.
+  QImage img = load("QexCards06A.dll", "BITMAP", "BubiEpi").convertToFormat(QImage::Format_RGB32);
+  ASSERT_EQ(img.size(), QSize(20, 20));
+  const QRgb border = 0xC3C3C3, silver = 0xC0C0C0;
+  // Border fill: every pixel reachable from (0, 0) without crossing the border colour.
+  std::vector<QPoint> todo{{0, 0}};
+  std::vector<bool> seen(400, false);
+  while (!todo.empty()) {
+    const QPoint q = todo.back();
+    todo.pop_back();
+    if (q.x() < 0 || q.y() < 0 || q.x() >= 20 || q.y() >= 20 || seen[size_t(q.y() * 20 + q.x())]) continue;
+    seen[size_t(q.y() * 20 + q.x())] = true;
+    if ((img.pixel(q) & 0xFFFFFF) == border) continue;
+    img.setPixel(q, 0xFF000000 | silver);
+    for (int dy = -1; dy <= 1; ++dy)
+      for (int dx = -1; dx <= 1; ++dx) todo.push_back(q + QPoint(dx, dy));
+  }
+  EXPECT_EQ(img.pixel(0, 0) & 0xFFFFFF, silver);
+  EXPECT_EQ(img.pixel(19, 19) & 0xFFFFFF, silver);
+  int sign = 0;
+  for (int y = 0; y < 20; ++y)
+    for (int x = 0; x < 20; ++x) sign += (img.pixel(x, y) & 0xFFFFFF) != silver && (img.pixel(x, y) & 0xFFFFFF) != border;
+  EXPECT_GT(sign, 60);  // the diamond itself is still there
+}

@@ -115,11 +115,32 @@ QImage drawFace(int deck, int suit, int rank, int w, int h, bool smallBitmap) {
 }
 
 QImage drawSign(int deck, int suit, int size, bool bitmap) {
-  QImage img = canvas(size, size, bitmap ? QColor(0xC0, 0xC0, 0xC0) : QColor(Qt::transparent));
-  QPainter p(&img);
-  antialias(p);
-  if (bitmap) p.setRenderHint(QPainter::Antialiasing, false);  // keyed transparency needs hard edges
-  paintSuitSign(p, deckTheme(deck), suit, QRectF(size * 0.08, size * 0.08, size * 0.84, size * 0.84));
+  // The loader flood-fills deck 26's diamonds bitmap with silver from its top left
+  // pixel up to the border colour 0xC3C3C3: that sign is drawn on white inside a
+  // ring of that colour, which the fill cannot cross.
+  const bool ringed = bitmap && deck == 26 && suit == 1;
+  const QColor silver(0xC0, 0xC0, 0xC0), ground = ringed ? QColor(Qt::white) : silver;
+  QImage img = canvas(size, size, bitmap ? ground : QColor(Qt::transparent));
+  {
+    QPainter p(&img);
+    antialias(p);
+    if (bitmap) p.setRenderHint(QPainter::Antialiasing, false);  // keyed transparency needs hard edges
+    paintSuitSign(p, deckTheme(deck), suit, QRectF(size * 0.1, size * 0.1, size * 0.8, size * 0.8));
+  }
+  if (ringed) {
+    const QImage drawn = img.copy();
+    auto isSign = [&](int x, int y) {
+      return x >= 0 && y >= 0 && x < size && y < size && drawn.pixelColor(x, y) != ground;
+    };
+    for (int y = 0; y < size; ++y)
+      for (int x = 0; x < size; ++x) {
+        if (isSign(x, y)) continue;
+        bool near = false;
+        for (int dy = -1; dy <= 1; ++dy)
+          for (int dx = -1; dx <= 1; ++dx) near = near || isSign(x + dx, y + dy);
+        if (near) img.setPixelColor(x, y, QColor(0xC3, 0xC3, 0xC3));
+      }
+  }
   return img;
 }
 
