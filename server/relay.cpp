@@ -103,6 +103,12 @@ void Relay::handleFrame(Table& table, Peer* peer, const std::string& frame) {
             peer->socket->abort();  // a second claim on a seat, or nonsense
             return;
         }
+        // Seat 2 whose seat 1 has left the table before the game would wait for nobody.
+        if (seat == 2 && !table.seats[0] && service_.seatNicks(table.number)[0] == "X") {
+            service_.freeSeat(table.number, 2);
+            peer->socket->abort();
+            return;
+        }
         peer->seat = seat;
         table.seats[seat - 1] = peer;
         sendServerFrame(peer, seat == 1 ? "connect1ok" : "connect2ok");

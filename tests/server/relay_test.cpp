@@ -173,3 +173,16 @@ TEST_F(Relay, RefusesNonsenseAndDoubleClaims) {
     EXPECT_EQ(e.receive(20), makeTourFrame("connect2ok", '0'));
     EXPECT_EQ(a.receive(net::kTourDealFrameSize).size(), net::kTourDealFrameSize);
 }
+
+TEST_F(Relay, SeatTwoWithoutAnOpponentIsSentAway) {
+    ASSERT_EQ(client.SetSeat(tournament(), 9, 1, online::SeatChange::Take, player("Ann")), online::SeatOutcome::Done);
+    ASSERT_EQ(client.SetSeat(tournament(), 9, 2, online::SeatChange::Take, player("Bob")), online::SeatOutcome::Done);
+    online::TQexClient free;
+    free.Nick = free.Country = free.City = free.IP = "X";
+    ASSERT_EQ(client.SetSeat(tournament(), 9, 1, online::SeatChange::Leave, free), online::SeatOutcome::Done);
+    TcpClient lonely(club->relayBase() + 9);
+    lonely.send(makeTourFrame("connect21", '2'));
+    EXPECT_TRUE(lonely.closedByPeer());
+    // Its seat is free again for the lobby.
+    EXPECT_EQ(client.ReadSeat(tournament(), 9, 2).value.Nick, "X");
+}
