@@ -1,5 +1,7 @@
 #include "files/history.h"
 
+#include <sys/stat.h>
+
 #include <cmath>
 #include <ctime>
 #include <system_error>
@@ -162,10 +164,30 @@ std::string historyFileName(std::string_view playerFileName, int number) {
   return base + "_I" + zeroPadded(static_cast<unsigned>(number), 4) + ".hst";
 }
 
+namespace {
+
+std::string modificationDate(const std::filesystem::path& path) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) return {};
+  std::tm tm{};
+  std::time_t t = st.st_mtime;
+  localtime_r(&t, &tm);
+  return two(tm.tm_mday) + "." + two(tm.tm_mon + 1) + "." + zeroPadded(static_cast<unsigned>(tm.tm_year + 1900), 4);
+}
+
+}  // namespace
+
 HistoryValidation HistoryStore::validate(int number) const {
   std::optional<std::string> bytes = readFile(file(number));
-  if (!bytes) return HistoryValidation{false, 0, "missing or unreadable"};
-  return validateHistory(*bytes);
+  if (!bytes) return HistoryValidation{false, 0, "missing or unreadable", {}};
+  HistoryValidation v = validateHistory(*bytes);
+  v.date = modificationDate(file(number));
+  return v;
+}
+
+std::string HistoryStore::listItem(int number, words::Language language) const {
+  return std::string(words::text(words::Entry::HistoryFileItem, language)) +
+         zeroPadded(static_cast<unsigned>(number), 4) + " " + validate(number).date;
 }
 
 std::optional<words::Entry> HistoryStore::append(const std::vector<HistoryRecord>& records,

@@ -52,6 +52,7 @@ struct HistoryValidation {
   bool valid = false;
   int records = 0;
   std::string reason;
+  std::string date;  // the file's modification date "DD.MM.YYYY" (set by HistoryStore)
 };
 HistoryValidation validateHistory(std::string_view bytes);
 
@@ -89,6 +90,8 @@ struct HistoryStore {
                                      int* written = nullptr) const;
   // The numbers of the valid files, from 1 up to the first missing or invalid one.
   std::vector<int> listed() const;
+  // The viewer's list item of a file: "File I0001 11.12.2026" (the prefix in a language).
+  std::string listItem(int number, words::Language language) const;
 };
 
 }  // namespace vantorn::files

@@ -253,6 +253,12 @@ PlayerCheckResult checkPlayerBytes(std::string_view bytes) {
   return r;
 }
 
+int startupLanguage(int settingsLanguage, const PlayerCheckResult& localFileCheck) {
+  if (localFileCheck.status == PlayerCheck::Valid && localFileCheck.russianEdition)
+    return static_cast<int>(words::Language::Russian);
+  return settingsLanguage;
+}
+
 std::string fileErrorMessage(words::Entry entry, std::string_view path, words::Language language) {
   std::string s(words::text(entry, language));
   s += " \"";

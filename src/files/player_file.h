@@ -131,6 +131,10 @@ struct PlayerCheckResult {
 
 PlayerCheckResult checkPlayerBytes(std::string_view bytes);
 
+// The language the program starts in: the settings' language, unless the check of the
+// local player file (Vantorn.clb) found the Russian edition mark.
+int startupLanguage(int settingsLanguage, const PlayerCheckResult& localFileCheck);
+
 // "Can`t find the file "PATH"!" and "The incorrect file "PATH"!", in a language (UTF-8).
 std::string fileErrorMessage(words::Entry entry, std::string_view path, words::Language language);
 // "The file "PATH" has incorrect attributes!..." in a language (UTF-8).

@@ -125,6 +125,11 @@ TEST(HistoryStore, FolderCreatedAndFileNamed) {
   EXPECT_TRUE(std::filesystem::exists(dir / "History" / "Vantorn_I0001.hst"));
   EXPECT_EQ(splitLines(test::readBytes(dir / "History" / "Vantorn_I0001.hst")).size(), 3u);
   EXPECT_EQ(store.listed(), std::vector<int>{1});
+  const Stamp today = nowStamp();
+  char date[16];
+  std::snprintf(date, sizeof date, "%02d.%02d.%04d", today.day, today.month, today.year);
+  EXPECT_EQ(store.validate(1).date, date);
+  EXPECT_EQ(store.listItem(1, words::Language::English), std::string("File I0001 ") + date);
 }
 
 TEST(HistoryStore, The840thRecordFillsTheFileAndThe841stStartsTheNext) {

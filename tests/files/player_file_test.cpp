@@ -168,6 +168,11 @@ TEST(PlayerFileCheck, StructureAndMark) {
   EXPECT_TRUE(r.russianEdition);
   EXPECT_EQ(r.installationLabel, "idd");
   EXPECT_EQ(checkPlayerBytes("").status, PlayerCheck::Incorrect);
+  // The edition mark makes the program start in Russian whatever the settings say.
+  EXPECT_EQ(startupLanguage(2, r), 1);
+  EXPECT_EQ(startupLanguage(2, checkPlayerBytes(f.bytes())), 2);
+  l[16][0] = '2';
+  EXPECT_EQ(startupLanguage(0, checkPlayerBytes(joinLines(l))), 0);
 }
 
 TEST(PlayerFileRecords, StoreOrdersByRatingAndEqualGoesFirst) {
