@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <mutex>
 
+#include "charsets.h"
 #include "forms.h"
 
 namespace vantorn::online {
@@ -80,6 +81,10 @@ std::optional<std::string> CurlTransport::post(const std::string& url, const std
     auto answer = perform(curl, url);
     curl_easy_setopt(curl, CURLOPT_HTTPHEADER, nullptr);
     curl_slist_free_all(headers);
+    // The answer is handled as Windows-1251; one declared as UTF-8 is converted first.
+    char* type = nullptr;
+    if (answer && curl_easy_getinfo(curl, CURLINFO_CONTENT_TYPE, &type) == CURLE_OK && type && declaresUtf8(type))
+        answer = utf8ToCp1251(*answer);
     return answer;
 }
 

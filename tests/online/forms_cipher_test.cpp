@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "online/charsets.h"
 #include "online/forms.h"
 #include "online/service_addresses.h"
 #include "online/text_cipher.h"
@@ -102,4 +103,16 @@ TEST(Directory, NewsEntryAndNewsNumber) {
     EXPECT_EQ(newsNumber("QexNews   7"), 7);
     EXPECT_EQ(newsNumber("QexNews12a45"), 0);
     EXPECT_EQ(newsNumber("nothing"), 0);
+}
+
+TEST(Charsets, Utf8AnswersBecomeWindows1251) {
+    EXPECT_EQ(utf8ToCp1251("$\xD0\x9C\xD0\xBE\xD1\x81\xD0\xBA\xD0\xB2\xD0\xB0 ok#"), "$\xCC\xEE\xF1\xEA\xE2\xE0 ok#");  // Москва
+    EXPECT_EQ(utf8ToCp1251("\xD0\x81\xD1\x91"), "\xA8\xB8");                                             // Ёё
+    EXPECT_EQ(utf8ToCp1251("a\xE2\x82\xAC\xF0\x9F\x98\x80z"), "a\x88?z");  // € kept, an emoji is not in the set
+    EXPECT_EQ(utf8ToCp1251("\xD0"), "?");                                   // cut in the middle
+    EXPECT_EQ(utf8ToCp1251("\x80\xC3("), "?\?(");
+    EXPECT_TRUE(declaresUtf8("text/plain; charset=UTF-8"));
+    EXPECT_TRUE(declaresUtf8("text/html;charset=\"utf-8\""));
+    EXPECT_FALSE(declaresUtf8("text/plain; charset=windows-1251"));
+    EXPECT_FALSE(declaresUtf8("text/plain"));
 }

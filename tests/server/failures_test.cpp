@@ -126,6 +126,18 @@ TEST(FailuresOffline, MalformedAndErrorAnswers) {
         online::ServiceClient client(net);
         EXPECT_FALSE(client.ReadTopListCount(server.url(), 5).ok) << c.what;
     }
+    // An answer declared as UTF-8 is read as the Windows-1251 text it stands for.
+    {
+        std::string body = "$\xD0\x9E\xD0\xBC\xD1\x81\xD0\xBA Russia 1-001 M a@b 01.01.2026 xxx xxx xxx 7 0 0#";
+        ScriptedServer utf8("HTTP/1.1 200 OK\r\nContent-Type: text/plain; charset=utf-8\r\nContent-Length: " +
+                            std::to_string(body.size()) + "\r\nConnection: close\r\n\r\n" + body);
+        online::CurlTransport net;
+        online::ServiceClient client(net);
+        auto user = client.ReadUser(utf8.url(), "Ann", "secret1");
+        ASSERT_TRUE(user.ok);
+        EXPECT_EQ(user.value.City, "\xCE\xEC\xF1\xEA");  // Омск
+        EXPECT_EQ(user.value.R04, 7);
+    }
     ScriptedServer good(http200("$15"));
     online::CurlTransport net;
     online::ServiceClient client(net);
