@@ -547,6 +547,9 @@ void makeDecorations(Sink& sink) {
   sink.png("Windows", emojiIcon("🖥️", 48));
   sink.png("Account48", emojiIcon("👤", 48, QColor(60, 90, 150)));
   sink.png("GQexs128", emojiIcon("🪙", 128));
+  // The help and tournament icons of the online column (drawn transparent over the table).
+  sink.png("GIconHelp", emojiIcon("❓", 48));
+  sink.png("GIconTour", emojiIcon("🏆", 48));
   sink.png("GTourOn", emojiIcon("🏆", 48, QColor(40, 170, 70)));
   sink.png("GTourOff", emojiIcon("🏆", 48, QColor(150, 150, 150)));
   sink.png("GRadioA", emojiIcon("📻", 48));

@@ -24,7 +24,7 @@ const Window kWindows[] = {
     {"ServerW", 520, 420, "🖥️"}, {"Speed", 340, 280, "⏩"}, {"Stat", 640, 520, "📊"},  {"Thank", 420, 360, "💝"},
     {"TopTen", 520, 480, "🏅"}, {"Tour", 700, 520, "🏆"},  {"Wait", 350, 160, "⏳"}};
 
-QImage windowBackground(int w, int h, int seed) {
+QImage windowBackground(int w, int h, int seed, const QString& emblem) {
   // A soft parchment with a gilt frame.
   QImage img(w, h, QImage::Format_RGB32);
   QPainter p(&img);
@@ -48,6 +48,10 @@ QImage windowBackground(int w, int h, int seed) {
   p.drawRect(QRectF(3, 3, w - 6, h - 6));
   p.setPen(QPen(QColor(140, 90, 20), 1.5));
   p.drawRect(QRectF(10, 10, w - 20, h - 20));
+  // The window's emblem as a faint watermark in the lower right corner.
+  const int s = std::min(w, h) / 3;
+  p.setOpacity(0.13);
+  drawEmoji(p, QRectF(w - s - 22, h - s - 22, s, s), emblem);
   return img;
 }
 
@@ -89,7 +93,7 @@ QImage strip(const std::vector<QImage>& frames) {
 void makeWindowGraphics(Sink& sink) {
   int seed = 1;
   for (const Window& win : kWindows) {
-    sink.jpeg(QString("GForm") + win.key, windowBackground(win.w, win.h, seed++), 85);
+    sink.jpeg(QString("GForm") + win.key, windowBackground(win.w, win.h, seed++, win.emoji), 85);
     const QStringList titles = captionTexts(win.key);
     for (int l = 0; l < 8; ++l)
       sink.png(QString("GForm") + win.key + kPictureLanguages[l],
