@@ -1,8 +1,6 @@
 // Two players at one table, playing through the relay: connect frames, deals, relayed
 // moves, the result, and the ends of a game.
-#include <chrono>
 #include <set>
-#include <thread>
 
 #include "club_fixture.h"
 #include "net/tour_frames.h"
@@ -19,13 +17,22 @@ protected:
     void seatBoth(int t) {
         ASSERT_EQ(client.SetSeat(tournament(), t, 1, online::SeatChange::Take, player("Ann")), online::SeatOutcome::Done);
         ASSERT_EQ(client.SetSeat(tournament(), t, 2, online::SeatChange::Take, player("Bob")), online::SeatOutcome::Done);
-        seat1 = std::make_unique<TcpClient>(club->relayBase() + t);
-        seat2 = std::make_unique<TcpClient>(club->relayBase() + t);
-        ASSERT_TRUE(seat1->connected() && seat2->connected());
-        seat1->send(makeTourFrame("connect1", '1'));
-        EXPECT_EQ(seat1->receive(20), makeTourFrame("connect1ok", '0'));
-        seat2->send(makeTourFrame("connect21", '2'));
-        EXPECT_EQ(seat2->receive(20), makeTourFrame("connect2ok", '0'));
+        seat1 = connectSeat(t, 1);
+        seat2 = connectSeat(t, 2);
+        ASSERT_TRUE(seat1 && seat2);
+    }
+
+    // A connection that holds the seat: the relay answers its "connect" frame. A seat still
+    // held by a connection that is closing is refused, so this tries again until it is free.
+    std::unique_ptr<TcpClient> connectSeat(int t, int seat) {
+        const std::string hello = seat == 1 ? makeTourFrame("connect1", '1') : makeTourFrame("connect21", '2');
+        const std::string ok = makeTourFrame(seat == 1 ? "connect1ok" : "connect2ok", '0');
+        for (int attempt = 0; attempt < 50; ++attempt) {
+            auto c = std::make_unique<TcpClient>(club->relayBase() + t);
+            c->send(hello);
+            if (c->receive(20, 2000) == ok) return c;
+        }
+        return nullptr;
     }
 
     static online::TQexClient player(const std::string& nick) {
@@ -146,9 +153,7 @@ TEST_F(Relay, TimeOutAndLeavingAreAnnounced) {
     seat1->close();
     seat2->close();
 
-    // A new pair at the same table: "disA" from seat 1 gives "a" to seat 2. The relay takes
-    // the closed connections off the table first.
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    // A new pair at the same table: "disA" from seat 1 gives "a" to seat 2.
     seatBoth(7);
     expectDeal();
     seat1->send(makeTourFrame("disA", '1'));
