@@ -11,6 +11,7 @@
 #include <QHash>
 #include <QImageReader>
 #include <QRegularExpression>
+#include <QtEndian>
 
 #include <gtest/gtest.h>
 
@@ -298,4 +299,34 @@ TEST(Manifest, EpicDiamondsSignSurvivesTheLoadersFloodFill) {
   for (int y = 0; y < 20; ++y)
     for (int x = 0; x < 20; ++x) sign += (img.pixel(x, y) & 0xFFFFFF) != silver && (img.pixel(x, y) & 0xFFFFFF) != border;
   EXPECT_GT(sign, 60);  // the diamond itself is still there
+}
+
+TEST(Manifest, EffectSoundsAreShortAudibleAndUnclipped) {
+  // Waited sounds pace the game, and the move clock ticks every second.
+  struct Case { const char* name; double maxSeconds; };
+  const Case cases[] = {{"WOpenFo", 1}, {"WDing_1", 1}, {"WHodsDo", 0.5}, {"WHodBer", 1}, {"WSays20", 1.5},
+                        {"WSays40", 1.5}, {"WTasoKo", 2}, {"WToMenK", 1.5}, {"WKoBadX", 2}, {"WKoGutX", 2},
+                        {"WKoGood", 2}, {"WKoBads", 2}, {"WFiBest", 4}, {"WFiGood", 4}, {"WFiBads", 4},
+                        {"WWrongs", 1}, {"STimerA", 0.5}, {"STimerB", 0.5}};
+  for (const Case& c : cases) {
+    const QByteArray w = builtinResourceLibrary().data(c.name, "RT_RCDATA").value_or(QByteArray());
+    ASSERT_GT(w.size(), 44) << c.name;
+    ASSERT_EQ(w.mid(12, 4), QByteArray("fmt ")) << c.name;
+    const int channels = uchar(w[22]), rate = int(qFromLittleEndian<quint32>(w.constData() + 24));
+    const int bits = uchar(w[34]);
+    ASSERT_EQ(w.mid(36, 4), QByteArray("data")) << c.name;
+    ASSERT_EQ(channels, 1);
+    ASSERT_EQ(bits, 16);
+    const int n = int(qFromLittleEndian<quint32>(w.constData() + 40) / 2);
+    ASSERT_LE(44 + 2 * qsizetype(n), w.size()) << c.name;
+    double peak = 0, sum = 0;
+    for (int i = 0; i < n; ++i) {
+      const double v = qFromLittleEndian<qint16>(w.constData() + 44 + 2 * i) / 32768.0;
+      peak = std::max(peak, std::fabs(v));
+      sum += v * v;
+    }
+    EXPECT_LE(double(n) / rate, c.maxSeconds) << c.name;
+    EXPECT_LT(peak, 0.99) << c.name << " clips";
+    EXPECT_GT(std::sqrt(sum / n), 0.03) << c.name << " is nearly silent";
+  }
 }

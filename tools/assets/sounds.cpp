@@ -56,12 +56,14 @@ struct Track {
     for (size_t i = 0; i < n && a + i < s.size(); ++i) s[a + i] += float(fn(double(i) / kRate));
   }
   void normalise(double peak) {
+    // Short fades against clicks (1 ms in, so that a tick keeps its attack; 5 ms out),
+    // then the loudest sample is brought to `peak`.
+    const size_t in = std::min(s.size() / 2, size_t(kRate / 1000)), out = std::min(s.size() / 2, size_t(kRate / 200));
+    for (size_t i = 0; i < in; ++i) s[i] *= float(i) / in;
+    for (size_t i = 0; i < out; ++i) s[s.size() - 1 - i] *= float(i) / out;
     float m = 0;
     for (float v : s) m = std::max(m, std::fabs(v));
     if (m > 0) for (float& v : s) v = float(v / m * peak);
-    // 5 ms fade at both ends: no clicks.
-    const size_t f = std::min(s.size() / 2, size_t(kRate / 200));
-    for (size_t i = 0; i < f; ++i) { s[i] *= float(i) / f; s[s.size() - 1 - i] *= float(i) / f; }
   }
 };
 
