@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# Builds and runs the program on a fresh machine.
-# Until the desktop program exists this plays the simulator's demonstration game with its trace.
+# Builds and runs the game on a fresh machine. Arguments go to the program, for example
+#   scripts/run.sh --size 3            (a larger window)
+#   scripts/run.sh --autoplay --games 1 (watch the computer play both seats)
+# The player and settings files live in the per-user data folder, created on first run.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build="$top/build"
 "$top/scripts/setup.sh"
-cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" -j "$(nproc)" >/dev/null
-exec "$build/tools/sim/vantorn-sim" --games 1 --seed 1 --trace "$@"
+cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTORN_ONLY= >/dev/null
+cmake --build "$build" -j "$(nproc)" --target vantorn >/dev/null
+exec "$build/src/app/vantorn" "$@"

@@ -6,7 +6,7 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-"$top/build"}
 sanitize=${VANTORN_SANITIZE:-OFF}
 "$top/scripts/setup.sh"
-cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTORN_SANITIZE="$sanitize" >/dev/null
+cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTORN_SANITIZE="$sanitize" -DVANTORN_ONLY= >/dev/null
 cmake --build "$build" -j "$(nproc)"
 cd "$build"
 ctest --output-on-failure -j "$(nproc)"

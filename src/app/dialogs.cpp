@@ -1,0 +1,116 @@
+#include "app/dialogs.h"
+
+#include <QCloseEvent>
+#include <QFont>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include "app/ui_text.h"
+#include "controls/cards_button.h"
+#include "files/player_file.h"
+
+namespace vantorn::app {
+
+using words::Entry;
+
+TFormMast::TFormMast(words::Language language, QWidget* parent) : QDialog(parent) {
+  setWindowTitle(wordText(Entry::ChoiceSuit, language));
+  setModal(true);
+  setStyleSheet(QStringLiteral("QDialog { background: #1d3b2a; } QLabel { color: white; }"));
+  auto* v = new QVBoxLayout(this);
+  auto* label = new QLabel(wordText(Entry::SelectSuit, language));
+  QFont f = label->font();
+  f.setBold(true);
+  f.setPointSize(14);
+  label->setFont(f);
+  label->setAlignment(Qt::AlignCenter);
+  v->addWidget(label);
+  auto* row = new QHBoxLayout;
+  static const char16_t* kSigns[] = {u"\u2665", u"\u2666", u"\u2663", u"\u2660"};
+  for (int i = 0; i < 4; ++i) {
+    auto* b = new controls::TQexCardsButton(QString::fromUtf16(kSigns[i]));
+    b->setObjectName(QStringLiteral("BitBtn%1").arg(i + 1));
+    b->setFixedSize(64, 64);
+    QFont bf = b->font();
+    bf.setPixelSize(38);
+    b->setFont(bf);
+    // Hearts and diamonds on red, clubs and spades on blue.
+    if (i >= 2) b->setScheme(QColor(30, 60, 170), Qt::white);
+    const core::Suit suit = core::kSuitsInOrder[static_cast<std::size_t>(i)];
+    connect(b, &QPushButton::clicked, this, [this, suit] {
+      FSuit = suit;
+      FMayClose = true;
+      done(QDialog::Accepted);
+    });
+    row->addWidget(b);
+  }
+  v->addLayout(row);
+}
+
+void TFormMast::closeEvent(QCloseEvent* e) {
+  if (FMayClose)
+    e->accept();
+  else
+    e->ignore();
+}
+
+TFormPassword::TFormPassword(words::Language language, const QString& registeredName,
+                             const QString& expectedPassword, QWidget* parent)
+    : QDialog(parent), FLanguage(language), FNew(registeredName.isEmpty()), FExpected(expectedPassword) {
+  setWindowTitle(wordText(Entry::Welcome, language));
+  setStyleSheet(QStringLiteral("QDialog { background: #1d3b2a; } QLabel { color: white; }"));
+  auto* grid = new QGridLayout(this);
+  int row = 0;
+  FName = new QLineEdit(FNew ? wordText(Entry::DefaultPlayerName, language) : registeredName);
+  FName->setMaxLength(static_cast<int>(files::kNameWidth));
+  FName->setReadOnly(!FNew);
+  grid->addWidget(new QLabel(wordText(Entry::EnterYourName, language)), row, 0);
+  grid->addWidget(FName, row++, 1);
+  FPassword = new QLineEdit;
+  FPassword->setEchoMode(QLineEdit::Password);
+  FPassword->setMaxLength(static_cast<int>(files::kPasswordLength));
+  grid->addWidget(new QLabel(wordText(Entry::EnterYourPassword, language)), row, 0);
+  grid->addWidget(FPassword, row++, 1);
+  if (FNew) {
+    FAgain = new QLineEdit;
+    FAgain->setEchoMode(QLineEdit::Password);
+    FAgain->setMaxLength(static_cast<int>(files::kPasswordLength));
+    grid->addWidget(new QLabel(wordText(Entry::AndOnceAgainForCheck, language)), row, 0);
+    grid->addWidget(FAgain, row++, 1);
+  }
+  FMessage = new QLabel;
+  FMessage->setStyleSheet(QStringLiteral("color: #ff8080; font-weight: bold;"));
+  grid->addWidget(FMessage, row++, 0, 1, 2);
+  auto* ok = new controls::TQexCardsButton(QStringLiteral("OK"));
+  auto* cancel = new controls::TQexCardsButton(wordText(Entry::Cancel, language));
+  ok->setMinimumSize(110, 30);
+  cancel->setMinimumSize(110, 30);
+  ok->setDefault(true);
+  connect(ok, &QPushButton::clicked, this, &TFormPassword::accept);
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(ok);
+  buttons->addWidget(cancel);
+  grid->addLayout(buttons, row, 0, 1, 2);
+}
+
+void TFormPassword::accept() {
+  if (FNew) {
+    // A name must hold something besides spaces and fit the record.
+    if (name().isEmpty() || toCp1251(name()).size() > files::kNameWidth) {
+      FMessage->setText(wordText(Entry::IncorrectName, FLanguage));
+      return;
+    }
+    if (FPassword->text() != FAgain->text()) {
+      FMessage->setText(wordText(Entry::PasswordsDoNotCoincide, FLanguage));
+      return;
+    }
+  } else if (FPassword->text() != FExpected) {
+    FMessage->setText(wordText(Entry::IncorrectPassword, FLanguage));
+    return;
+  }
+  QDialog::accept();
+}
+
+}  // namespace vantorn::app

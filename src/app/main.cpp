@@ -1,0 +1,111 @@
+// vantorn: the desktop game.
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QMessageBox>
+#include <QStandardPaths>
+
+#include <filesystem>
+#include <iostream>
+#include <string_view>
+
+#include "app/main_window.h"
+#include "files/file_io.h"
+#include "files/player_file.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The data folder: --data-dir, else a portable folder beside the program when it holds
+// the player files, else the per-user folder, which the first run fills with the
+// delivered player files.
+fs::path dataFolder(const QString& given) {
+  if (!given.isEmpty()) return fs::path(given.toStdString());
+  const fs::path beside = fs::path(QCoreApplication::applicationDirPath().toStdString());
+  if (fs::exists(beside / "Vantorn.clb") && fs::exists(beside / "Vantorn.net")) return beside;
+  const fs::path user = fs::path(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).toStdString()) / "vantorn";
+  std::error_code ec;
+  fs::create_directories(user, ec);
+  for (const char* name : {"Vantorn.clb", "Vantorn.net"})
+    if (!fs::exists(user / name))
+      vantorn::files::writeFileAtomic(user / name, vantorn::files::PlayerFile::delivered().bytes());
+  return user;
+}
+
+}  // namespace
+
+// Qt's X11 platform takes "-name NAME" for itself, so the player's name is read from the
+// raw arguments before the application sees them.
+QString takeNameArgument(int& argc, char** argv) {
+  QString name;
+  int out = 1;
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view a = argv[i];
+    if ((a == "--name" || a == "-name") && i + 1 < argc) {
+      name = QString::fromLocal8Bit(argv[++i]);
+      continue;
+    }
+    if (a.rfind("--name=", 0) == 0) {
+      name = QString::fromLocal8Bit(argv[i] + 7);
+      continue;
+    }
+    argv[out++] = argv[i];
+  }
+  argc = out;
+  argv[argc] = nullptr;
+  return name;
+}
+
+int main(int argc, char** argv) {
+  const QString playerName = takeNameArgument(argc, argv);
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Vantorn"));
+
+  QCommandLineParser parser;
+  parser.setApplicationDescription(QStringLiteral("Vantorn, the card game"));
+  parser.addHelpOption();
+  const QCommandLineOption dataDir(QStringLiteral("data-dir"), QStringLiteral("Folder of the player and settings files."),
+                                   QStringLiteral("DIR"));
+  const QCommandLineOption autoplay(QStringLiteral("autoplay"), QStringLiteral("The computer plays the human's seat."));
+  const QCommandLineOption fast(QStringLiteral("fast"), QStringLiteral("No pauses and no card flights."));
+  const QCommandLineOption games(QStringLiteral("games"), QStringLiteral("Quit after N finished games."),
+                                 QStringLiteral("N"));
+  const QCommandLineOption size(QStringLiteral("size"), QStringLiteral("Window size 1..5 for this run."),
+                                QStringLiteral("N"));
+  parser.addOptions({dataDir, autoplay, fast, games, size});
+  parser.process(app);
+
+  vantorn::app::LaunchOptions options;
+  options.dataDir = dataFolder(parser.value(dataDir));
+  options.autoplay = parser.isSet(autoplay);
+  options.fast = parser.isSet(fast);
+  bool ok = true;
+  if (parser.isSet(games)) {
+    options.games = parser.value(games).toInt(&ok);
+    if (!ok || options.games < 0) {
+      std::cerr << "vantorn: --games needs a count\n";
+      return 2;
+    }
+  }
+  if (parser.isSet(size)) {
+    options.windowSize = parser.value(size).toInt(&ok);
+    if (!ok || options.windowSize < 1 || options.windowSize > 5) {
+      std::cerr << "vantorn: --size needs 1..5\n";
+      return 2;
+    }
+  }
+  options.name = playerName;
+
+  vantorn::app::TForm1 window(options);
+  QString message;
+  if (!window.startUp(message)) {
+    std::cerr << "vantorn: " << message.toStdString() << "\n";
+    if (!options.autoplay) QMessageBox::critical(nullptr, QStringLiteral("Vantorn"), message);
+    return 1;
+  }
+  window.show();
+  window.showIntro();
+  const int status = app.exec();
+  window.shutDown();
+  return status != 0 ? status : window.exitCode();
+}

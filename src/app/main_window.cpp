@@ -1,0 +1,400 @@
+#include "app/main_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDate>
+#include <QFont>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "app/dialogs.h"
+#include "app/ui_text.h"
+#include "core/autoplay.h"
+#include "files/player_file.h"
+#include "platform/resources_builtin.h"
+
+namespace vantorn::app {
+
+using core::Event;
+using core::EventKind;
+using words::Entry;
+
+namespace {
+constexpr int kDriverInterval = 200;  // ms between driver ticks during a game
+constexpr int kMenuInterval = 20;
+
+QFont decorFont(int pixels) {
+  QFont f(QStringLiteral("Comic Neue"));
+  f.setBold(true);
+  f.setPixelSize(pixels);
+  return f;
+}
+}  // namespace
+
+TForm1::TForm1(LaunchOptions options)
+    : options_(std::move(options)),
+      resources_(platform::builtinResourceLibrary(), QString::fromStdString(options_.dataDir.string()),
+                 QCoreApplication::applicationDirPath()),
+      game_(core::GameConfig{}),
+      random_(std::random_device{}()) {
+  setWindowTitle(QStringLiteral("Vantorn"));
+  setObjectName(QStringLiteral("TForm1"));
+
+  intro_ = new QLabel(this);
+  intro_->setAlignment(Qt::AlignCenter);
+  intro_->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+  menu_ = new QWidget(this);
+  auto* mv = new QVBoxLayout(menu_);
+  menuHeader_ = new QLabel;
+  menuHeader_->setStyleSheet(QStringLiteral("color: #ffe27a;"));
+  players_ = new QListWidget;
+  players_->setStyleSheet(QStringLiteral(
+      "QListWidget { background: rgba(0,0,0,110); color: white; border: 2px solid #b58a1e; border-radius: 8px; }"
+      "QListWidget::item:hover { background: rgba(255,220,120,60); }"
+      "QListWidget::item:selected { background: rgba(180,20,20,160); }"));
+  Button1 = new controls::TQexCardsButton;
+  Button6 = new controls::TQexCardsButton;
+  mv->addWidget(menuHeader_);
+  mv->addWidget(players_, 1);
+  auto* row = new QHBoxLayout;
+  row->addWidget(Button1);
+  row->addWidget(Button6);
+  mv->addLayout(row);
+  connect(players_, &QListWidget::itemClicked, this,
+          [this](QListWidgetItem* item) { menuRowChosen(item->data(Qt::UserRole).toInt()); });
+  connect(Button1, &QPushButton::clicked, this, [this] { menuRowChosen(6); });
+  connect(Button6, &QPushButton::clicked, this, &QWidget::close);
+
+  table_ = new table::TableView(this);
+  table_->setGame(&game_);
+  table_->setPictures(&pictures_);
+  Button7 = new controls::TQexCardsButton(QString(), table_);
+  Button8 = new controls::TQexCardsButton(QString(), table_);
+  connect(Button7, &QPushButton::clicked, this, &TForm1::Button7Click);
+  connect(Button8, &QPushButton::clicked, this, &TForm1::Button8Click);
+  connect(table_, &table::TableView::cardClicked, this, &TForm1::ImageCards2MouseUp);
+
+  player_ = new table::EventPlayer(table_, &game_, this);
+  player_->onEvent = [this](const Event& e) { onPresentationEvent(e); };
+
+  connect(&Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+}
+
+TForm1::~TForm1() = default;
+
+bool TForm1::startUp(QString& message) {
+  settings_ = files::loadSettings(options_.dataDir / "Vantorn.ini").settings;
+  if (options_.windowSize >= 1 && options_.windowSize <= 5) settings_.windowSize = options_.windowSize;
+  for (const char* name : {"Vantorn.clb", "Vantorn.net"}) {
+    const auto path = options_.dataDir / name;
+    files::PlayerFileStore store(path);
+    const files::PlayerCheckResult check = store.check();
+    if (check.status != files::PlayerCheck::Valid) {
+      const Entry e = check.status == files::PlayerCheck::Missing ? Entry::CantFindTheFile : Entry::TheIncorrectFile;
+      message = QString::fromStdString(files::fileErrorMessage(e, path.string(), language()));
+      return false;
+    }
+    if (check.russianEdition) settings_.language = 1;
+  }
+  QImage background;
+  platform::LoadPackJpeg(resources_, QStringLiteral("FonG"), QString(), background);
+  table_->setBackground(background);
+  ApplyWindowSize();
+  retext();
+  return true;
+}
+
+void TForm1::ApplyWindowSize() {
+  const QSize screen = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->size() : QSize(760, 500);
+  geometry_ = table::Geometry::forSetting(settings_.windowSize, screen.width(), screen.height());
+  const int weekday = QDate::currentDate().dayOfWeek();  // 1 Monday .. 7 Sunday
+  pictures_.load(&resources_, geometry_.cardWidth(), geometry_.cardHeight(), geometry_.cardClass(), weekday);
+  table_->setGeometryModel(geometry_);
+  setFixedSize(geometry_.clientWidth(), geometry_.clientHeight());
+  layoutControls();
+}
+
+void TForm1::layoutControls() {
+  const table::Geometry& g = geometry_;
+  intro_->setGeometry(0, 0, g.clientWidth(), g.clientHeight());
+  const table::Rect m = g.place(200, 110, 360, 300);
+  menu_->setGeometry(m.left, m.top, m.width, m.height);
+  table_->setGeometry(0, 0, g.clientWidth(), g.clientHeight());
+  const table::Rect b7 = g.place(600, 400, 130, 32);
+  const table::Rect b8 = g.place(600, 440, 130, 32);
+  Button7->setGeometry(b7.left, b7.top, b7.width, b7.height);
+  Button8->setGeometry(b8.left, b8.top, b8.width, b8.height);
+  for (auto* b : {Button1, Button6, Button7, Button8}) b->setFont(decorFont(g.ScaleSize(15)));
+  Button1->setMinimumHeight(g.ScaleSize(32));
+  Button6->setMinimumHeight(g.ScaleSize(32));
+  QFont rows(QStringLiteral("Liberation Mono"));
+  rows.setPixelSize(g.ScaleSize(16));
+  players_->setFont(rows);
+  menuHeader_->setFont(rows);
+}
+
+void TForm1::retext() {
+  const words::Language l = language();
+  Button1->setText(wordText(Entry::NewPlayer, l));
+  Button6->setText(wordText(Entry::Exit, l));
+  Button8->setText(wordText(Entry::ExitToMenu, l));
+  menuHeader_->setText(wordText(Entry::ClubMembersHeader, l));
+  table::TableTexts t;
+  t.names[0] = QString::fromUtf8(words::title(l).data(), static_cast<qsizetype>(words::title(l).size()));
+  t.names[1] = fromCp1251(current_.name);
+  t.round = wordText(Entry::RoundLabel, l);
+  t.order = wordText(Entry::TheOrder, l);
+  t.oneMoment = wordText(Entry::OneMoment, l);
+  t.preliminary = wordText(Entry::PreliminaryResult, l);
+  t.result = wordText(Entry::ResultColon, l);
+  t.score = QStringLiteral(":");
+  table_->setTexts(t);
+  updateButtons();
+}
+
+void TForm1::showIntro() {
+  screen_ = Screen::Intro;
+  QImage logo;
+  platform::LoadPackPng(resources_, QStringLiteral("GTitle"), QString(), logo);
+  if (!logo.isNull()) {
+    intro_->setPixmap(QPixmap::fromImage(logo.scaled(width() * 2 / 3, height() * 2 / 3, Qt::KeepAspectRatio,
+                                                     Qt::SmoothTransformation)));
+  } else {
+    intro_->setFont(decorFont(geometry_.ScaleSize(64)));
+    intro_->setStyleSheet(QStringLiteral("color: #ffd75a;"));
+    const auto t = words::titleUpper(language());
+    intro_->setText(QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size())));
+  }
+  intro_->show();
+  menu_->hide();
+  table_->show();  // the felt behind the intro
+  table_->setGame(nullptr);
+  Button7->hide();
+  Button8->hide();
+  if (options_.autoplay) QTimer::singleShot(0, this, &TForm1::showMenu);
+}
+
+void TForm1::showMenu() {
+  screen_ = Screen::Menu;
+  intro_->hide();
+  table_->setGame(nullptr);
+  table_->update();
+  Button7->hide();
+  Button8->hide();
+  fillMenu();
+  menu_->show();
+  menu_->raise();
+  Timer1.start(kMenuInterval);
+  if (options_.autoplay) {
+    // Play as the named player: a registered one if the club has him, else a new one.
+    const std::string wanted = toCp1251(options_.name.isEmpty() ? wordText(Entry::DefaultPlayerName, language())
+                                                               : options_.name);
+    CurrentPlayer p;
+    p.name = wanted;
+    for (int slot = 1; slot <= files::kPlayerRecords; ++slot)
+      if (auto r = readPlayer(playerFile(), slot); r && r->name == wanted) p = *r;
+    QTimer::singleShot(0, this, [this, p] { startGame(p); });
+  }
+}
+
+void TForm1::fillMenu() {
+  players_->clear();
+  for (int slot = 1; slot <= files::kPlayerRecords; ++slot) {
+    const auto p = readPlayer(playerFile(), slot);
+    if (!p) continue;
+    const QString row = QStringLiteral(" %1 %2 %3")
+                            .arg(fromCp1251(p->name), -20)
+                            .arg(p->games, 7)
+                            .arg(p->score, 7);
+    auto* item = new QListWidgetItem(row, players_);
+    item->setData(Qt::UserRole, slot);
+  }
+}
+
+void TForm1::menuRowChosen(int slot) {
+  CurrentPlayer p;
+  if (slot >= 1 && slot <= 5) {
+    const auto r = readPlayer(playerFile(), slot);
+    if (!r) return;
+    p = *r;
+  }
+  TFormPassword dialog(language(), slot == 6 ? QString() : fromCp1251(p.name), fromCp1251(p.password), this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  if (slot == 6) {
+    p.slot = 6;
+    p.name = toCp1251(dialog.name());
+    p.password = toCp1251(dialog.password());
+  }
+  startGame(p);
+}
+
+void TForm1::startGame(const CurrentPlayer& player) {
+  current_ = player;
+  screen_ = Screen::Table;
+  intro_->hide();
+  menu_->hide();
+  table_->setGame(&game_);
+  table_->show();
+  Button7->show();
+  Button8->show();
+  Button7->raise();
+  Button8->raise();
+  retext();
+  player_->setOptions(table::PlayerOptions{options_.fast, settings_.flyCards, settings_.flightSpeed});
+  game_ = core::Game(core::GameConfig{core::Program::Local, settings_.moveInQueue});
+  game_.startGame(static_cast<std::int32_t>(player.games + 1), static_cast<std::int32_t>(player.score));
+  game_.deal(shuffle());
+  afterCoreCall();
+  Timer1.start(options_.fast ? 1 : kDriverInterval);
+}
+
+core::Permutation TForm1::shuffle() {
+  core::Permutation p{};
+  for (int i = 0; i < 26; ++i) p[static_cast<std::size_t>(i)] = i + 1;
+  std::shuffle(p.begin(), p.end(), random_);
+  return p;
+}
+
+void TForm1::afterCoreCall() {
+  player_->take(game_);
+  updateButtons();
+}
+
+void TForm1::Timer1Timer() {
+  if (screen_ != Screen::Table || player_->busy() || suitDialogOpen_) return;
+  if (game_.dealDue()) {
+    game_.deal(shuffle());
+  } else if (game_.state() == core::GameState::GameFinished && game_.gameCompleted()) {
+    if (options_.autoplay) Button8Click();
+    return;
+  } else if (game_.suitRequest() == core::SuitRequest::None && game_.phase() == core::DealPhase::InPlay &&
+             (game_.state() == core::GameState::PlayerOneToMove || game_.state() == core::GameState::DealOver)) {
+    game_.tick();
+  } else if (options_.autoplay) {
+    core::autoplayStep(game_);
+  } else {
+    return;
+  }
+  afterCoreCall();
+}
+
+void TForm1::Button7Click() {
+  if (player_->busy() || suitDialogOpen_) return;
+  game_.pressAction();
+  if (game_.dealDue()) game_.deal(shuffle());
+  afterCoreCall();
+}
+
+void TForm1::Button8Click() {
+  if (!game_.gameCompleted() || player_->busy()) return;
+  FinishGame();
+}
+
+void TForm1::ImageCards2MouseUp(int slot, Qt::MouseButton button) {
+  if (button != Qt::LeftButton || options_.autoplay || player_->busy() || suitDialogOpen_) return;
+  const auto& shown = table_->scene().hands[1];
+  if (slot < 1 || static_cast<std::size_t>(slot) > shown.size()) return;
+  game_.clickCard(game_.hand(2).find(shown[static_cast<std::size_t>(slot - 1)]));
+  afterCoreCall();
+}
+
+void TForm1::onPresentationEvent(const Event& e) {
+  switch (e.kind) {
+    case EventKind::Buttons: updateButtons(); break;
+    case EventKind::AskSuit:
+      if (!options_.autoplay) QTimer::singleShot(0, this, &TForm1::askSuit);
+      break;
+    default: break;  // sounds and messages: not in a local game's window yet
+  }
+}
+
+void TForm1::askSuit() {
+  suitDialogOpen_ = true;
+  TFormMast dialog(language(), this);
+  dialog.exec();
+  suitDialogOpen_ = false;
+  game_.chooseSuit(dialog.chosen());
+  afterCoreCall();
+}
+
+void TForm1::updateButtons() {
+  const words::Language l = language();
+  const auto& a = game_.actionButton();
+  static const Entry kCaptions[] = {Entry::ToBegin, Entry::ITake, Entry::Pass, Entry::NextRound, Entry::SumUpGame};
+  Button7->setText(wordText(kCaptions[static_cast<int>(a.caption)], l));
+  Button7->setEnabled(a.enabled);
+  Button8->setEnabled(game_.exitEnabled());
+}
+
+void TForm1::FinishGame() {
+  const FinishResult r = finishLocalGame(current_, game_.outcome(), playerFile(), options_.dataDir / "History",
+                                         files::nowStamp());
+  ++finishedGames_;
+  for (const auto& err : {r.historyError, r.playerFileError})
+    if (err) {
+      if (options_.autoplay)
+        qWarning("%s", qPrintable(wordText(*err, language())));
+      else
+        QMessageBox::warning(this, QStringLiteral("Vantorn"), wordText(*err, language()));
+      exitCode_ = 1;
+    }
+  leaveTable();
+  if (options_.games > 0 && finishedGames_ >= options_.games) {
+    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+    return;
+  }
+  showMenu();
+}
+
+void TForm1::leaveTable() {
+  Timer1.start(kMenuInterval);
+  table_->setGame(nullptr);
+  Button7->hide();
+  Button8->hide();
+}
+
+void TForm1::keyReleaseEvent(QKeyEvent* e) {
+  if (screen_ == Screen::Intro) showMenu();
+  QWidget::keyReleaseEvent(e);
+}
+
+void TForm1::mouseReleaseEvent(QMouseEvent* e) {
+  if (screen_ == Screen::Intro) showMenu();
+  QWidget::mouseReleaseEvent(e);
+}
+
+void TForm1::resizeEvent(QResizeEvent* e) {
+  QWidget::resizeEvent(e);
+}
+
+void TForm1::closeEvent(QCloseEvent* e) {
+  const bool running = screen_ == Screen::Table && !(game_.state() == core::GameState::GameFinished);
+  if (running && !options_.autoplay) {
+    const auto answer = QMessageBox::question(this, QStringLiteral("Vantorn"), wordText(Entry::LeaveGameQuestion, language()));
+    if (answer != QMessageBox::Yes) {
+      e->ignore();
+      return;
+    }
+  }
+  if (running) {
+    // Leaving a game costs the player his place in the club.
+    files::PlayerFileStore store(playerFile());
+    store.check();
+    if (current_.slot >= 1 && current_.slot <= 5) store.removeRecord(current_.slot);
+    if (options_.autoplay) exitCode_ = 1;
+  }
+  e->accept();
+}
+
+void TForm1::shutDown() {
+  if (const auto error = files::saveSettings(options_.dataDir / "Vantorn.ini", settings_)) {
+    qWarning("%s", qPrintable(wordText(*error, language())));
+    if (exitCode_ == 0) exitCode_ = 1;
+  }
+}
+
+}  // namespace vantorn::app

@@ -1,0 +1,106 @@
+// TForm1: the program's one window. It shows the intro, the menu with the five club
+// players, and the table of a local game against the computer, and records every
+// finished game in the history and the player file.
+#pragma once
+
+#include <QLabel>
+#include <QListWidget>
+#include <QTimer>
+#include <QWidget>
+
+#include <filesystem>
+#include <memory>
+#include <random>
+
+#include "app/finish_game.h"
+#include "controls/cards_button.h"
+#include "core/game.h"
+#include "files/settings.h"
+#include "platform/resources.h"
+#include "table/card_pictures.h"
+#include "table/event_player.h"
+#include "table/table_view.h"
+
+namespace vantorn::app {
+
+struct LaunchOptions {
+  std::filesystem::path dataDir;
+  bool autoplay = false;  // the computer plays the human's seat and presses the buttons
+  bool fast = false;      // no pauses, flights or waits
+  int games = 0;          // quit after this many finished games (0: never)
+  QString name;           // the player to play as without the dialogs
+  int windowSize = 0;     // 1..5 overrides the setting for this run
+};
+
+class TForm1 : public QWidget {
+  Q_OBJECT
+ public:
+  explicit TForm1(LaunchOptions options);
+  ~TForm1() override;
+
+  // The second half of the start-up: settings and player files. False with a message
+  // (in the current language) when a player file is missing or damaged.
+  bool startUp(QString& message);
+  int exitCode() const { return exitCode_; }
+  // The end of the run: the settings file is written (never after a failed start-up).
+  void shutDown();
+
+  void showIntro();
+  void showMenu();
+  void startGame(const CurrentPlayer& player);
+
+ protected:
+  void keyReleaseEvent(QKeyEvent*) override;
+  void mouseReleaseEvent(QMouseEvent*) override;
+  void closeEvent(QCloseEvent*) override;
+  void resizeEvent(QResizeEvent*) override;
+
+ private:
+  enum class Screen { Intro, Menu, Table };
+
+  void ApplyWindowSize();
+  void layoutControls();
+  void fillMenu();
+  void retext();
+  void Timer1Timer();
+  void Button7Click();
+  void Button8Click();
+  void ImageCards2MouseUp(int slot, Qt::MouseButton button);
+  void afterCoreCall();
+  void onPresentationEvent(const core::Event& e);
+  void updateButtons();
+  void askSuit();
+  void FinishGame();
+  void leaveTable();
+  void menuRowChosen(int slot);
+  core::Permutation shuffle();
+  words::Language language() const { return words::languageFromIndex(settings_.language); }
+  std::filesystem::path playerFile() const { return options_.dataDir / "Vantorn.clb"; }
+
+  LaunchOptions options_;
+  files::Settings settings_;
+  platform::Resources resources_;
+  table::Geometry geometry_;
+  table::CardPictures pictures_;
+  core::Game game_;
+  CurrentPlayer current_;
+  Screen screen_ = Screen::Intro;
+  int finishedGames_ = 0;
+  int exitCode_ = 0;
+  bool suitDialogOpen_ = false;
+  std::mt19937_64 random_;
+
+  QLabel* intro_ = nullptr;
+  QWidget* menu_ = nullptr;
+  QLabel* menuHeader_ = nullptr;
+  QListWidget* players_ = nullptr;
+  controls::TQexCardsButton* Button1 = nullptr;  // New Player
+  controls::TQexCardsButton* Button6 = nullptr;  // Exit
+  table::TableView* table_ = nullptr;
+  controls::TQexCardsButton* Button7 = nullptr;
+  controls::TQexCardsButton* Button8 = nullptr;
+  table::EventPlayer* player_ = nullptr;
+  QTimer Timer1;
+};
+
+}  // namespace vantorn::app

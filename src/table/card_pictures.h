@@ -1,0 +1,40 @@
+// The card pictures of the table: faces of the classic built-in deck and the back of the
+// day, at the current card size. A picture the resources do not hold is painted here
+// instead, so the table is always complete.
+#pragma once
+
+#include <QHash>
+#include <QImage>
+#include <QString>
+
+#include "core/card.h"
+
+namespace vantorn::platform {
+class Resources;
+}
+
+namespace vantorn::table {
+
+class CardPictures {
+ public:
+  // Loads the faces and the back for a card of width by height pixels (cardClass 1 uses
+  // the small bitmaps, the other classes the large PNG pictures). `weekday` 1..7
+  // (Monday..Sunday) picks the back.
+  void load(const platform::Resources* res, int width, int height, int cardClass, int weekday);
+
+  const QImage& face(core::Card c) const;
+  const QImage& back() const { return back_; }
+  int width() const { return width_; }
+  int height() const { return height_; }
+
+ private:
+  QImage paintedFace(core::Card c) const;
+  QImage paintedBack() const;
+
+  QHash<QString, QImage> faces_;
+  QImage back_;
+  QImage empty_;
+  int width_ = 71, height_ = 96;
+};
+
+}  // namespace vantorn::table

@@ -1,0 +1,268 @@
+#include "table/table_view.h"
+
+#include <QFont>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace vantorn::table {
+
+using core::Card;
+using core::Event;
+using core::EventKind;
+
+void TableScene::apply(const Event& e, const core::Game& game) {
+  switch (e.kind) {
+    case EventKind::Dealt:
+      for (int p = 1; p <= 2; ++p) {
+        auto& h = hands[static_cast<std::size_t>(p - 1)];
+        h.clear();
+        for (int i = 1; i <= game.hand(p).count(); ++i) h.push_back(game.hand(p).card(i));
+      }
+      arriving = {};
+      stockCount = game.stock().stockCount;
+      pileCount = game.table().tableCount;
+      faceUp = game.table().faceUp.card;
+      orderedSuit = core::kNoSuit;
+      revealTop = cleared = summary = speaking = false;
+      dealNumber = e.a;
+      firstMover = e.player;
+      break;
+    case EventKind::Played: {
+      auto& h = hands[static_cast<std::size_t>(e.player - 1)];
+      const std::size_t slot = static_cast<std::size_t>(e.a - 1);
+      if (slot < h.size()) h.erase(h.begin() + static_cast<std::ptrdiff_t>(slot));
+      faceUp = e.card;
+      ++pileCount;
+      if (!e.card.isJoker()) orderedSuit = core::kNoSuit;
+      break;
+    }
+    case EventKind::Took:
+      // The card joins the hand when the hand is redrawn, after its flight.
+      arriving[static_cast<std::size_t>(e.player - 1)].push_back(e.card);
+      stockCount = std::max(0, stockCount - 1);
+      break;
+    case EventKind::Ordered: orderedSuit = e.suit; break;
+    case EventKind::Passed:
+      if (!faceUp.isJoker()) orderedSuit = core::kNoSuit;
+      break;
+    case EventKind::PileTurned:
+      stockCount = e.b;
+      pileCount = 1;
+      break;
+    case EventKind::RedrawHand: {
+      auto& in = arriving[static_cast<std::size_t>(e.player - 1)];
+      auto& h = hands[static_cast<std::size_t>(e.player - 1)];
+      h.insert(h.end(), in.begin(), in.end());
+      in.clear();
+      if (e.player == 1 && e.flag) revealTop = true;
+      break;
+    }
+    case EventKind::Speech: speaking = e.flag; break;
+    case EventKind::TableCleared: cleared = true; break;
+    case EventKind::Summary:
+      summary = true;
+      preliminary = e.a;
+      result = e.c;
+      break;
+    default: break;
+  }
+}
+
+TableView::TableView(QWidget* parent) : QWidget(parent) {
+  setMouseTracking(true);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TableView::setGeometryModel(const Geometry& g) {
+  geometry_ = g;
+  layout_ = TableLayout::of(g);
+  update();
+}
+
+std::array<int, 36> TableView::fan(int seat) const {
+  const auto& h = scene_.hands[static_cast<std::size_t>(seat - 1)];
+  return FanHand(0, layout_.hand[static_cast<std::size_t>(seat - 1)].width, static_cast<int>(h.size()),
+                 geometry_.cardWidth());
+}
+
+int TableView::cardUnder(int seat, QPoint p) const {
+  const Rect& r = layout_.hand[static_cast<std::size_t>(seat - 1)];
+  if (!r.contains(p.x(), p.y())) return 0;
+  return CardAt(fan(seat), static_cast<int>(scene_.hands[static_cast<std::size_t>(seat - 1)].size()), p.x() - r.left,
+                geometry_.cardWidth());
+}
+
+QPoint TableView::flightStart(const Event& f) const {
+  const Rect& h1 = layout_.hand[0];
+  const Rect& h2 = layout_.hand[1];
+  const Rect& t = layout_.table;
+  const int cw = geometry_.cardWidth();
+  switch (f.from) {
+    case core::Place::Hand1: return {h1.left + roundEven(h1.width / 2.0 - cw / 2.0), h1.top};
+    case core::Place::Hand2: {
+      // The card's place in the fan it left: the scene already lost it, so fan one more.
+      const int count = static_cast<int>(scene_.hands[1].size()) + 1;
+      const auto pos = FanHand(0, h2.width, count, cw);
+      const int slot = std::clamp(f.a, 1, count);
+      return {h2.left + pos[static_cast<std::size_t>(slot - 1)], h2.top};
+    }
+    case core::Place::Stock:
+      return {t.left + layout_.stockX, t.top + layout_.base - (f.to == core::Place::Hand1 ? 8 : 0)};
+    case core::Place::Pile: return {t.left + layout_.pileX, t.top + layout_.base};
+  }
+  return {};
+}
+
+QPoint TableView::flightEnd(const Event& f) const {
+  const Rect& h1 = layout_.hand[0];
+  const Rect& h2 = layout_.hand[1];
+  const Rect& t = layout_.table;
+  switch (f.to) {
+    case core::Place::Hand1: return {h1.left + roundEven(h1.width / 2.0 - geometry_.cardWidth() / 2.0), h1.top};
+    case core::Place::Hand2: return {h2.left + 30, h2.top};
+    case core::Place::Pile:
+      return {t.left + layout_.pileX, t.top + layout_.base - (f.from == core::Place::Hand1 ? 8 : 0)};
+    case core::Place::Stock: return {t.left + layout_.stockX, t.top + layout_.base};
+  }
+  return {};
+}
+
+const QImage& TableView::cardPicture(Card c) const {
+  static const QImage kNone;
+  if (!pictures_) return kNone;
+  return c.isEmpty() ? pictures_->back() : pictures_->face(c);
+}
+
+void TableView::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.setRenderHint(QPainter::SmoothPixmapTransform);
+  if (!background_.isNull())
+    p.drawImage(rect(), background_);
+  else
+    p.fillRect(rect(), QColor(20, 90, 45));
+  if (game_ && !scene_.cleared) {
+    // Pile and stock.
+    const Rect& t = layout_.table;
+    for (int k = 0; k < core::Game::stockLayers(scene_.stockCount); ++k)
+      p.drawImage(QPoint(t.left + layout_.stockX, t.top + layout_.base - 3 * k), pictures_->back());
+    if (scene_.pileCount > 0 && !scene_.faceUp.isEmpty())
+      p.drawImage(QPoint(t.left + layout_.pileX, t.top + layout_.base - pileOffset(scene_.pileCount)),
+                  pictures_->face(scene_.faceUp));
+    drawHand(p, 1);
+    drawHand(p, 2);
+  }
+  if (game_) {
+    drawPlate(p, 1);
+    drawPlate(p, 2);
+    drawPanel(p, 1);
+    drawPanel(p, 2);
+    drawCounter(p);
+  }
+  if (scene_.summary) {
+    QFont f(QStringLiteral("Comic Neue"));
+    f.setPixelSize(geometry_.ScaleSize(26));
+    f.setBold(true);
+    p.setFont(f);
+    p.setPen(QColor(0, 255, 255));
+    const Rect& t = layout_.table;
+    auto sign = [](std::int32_t v) { return v > 0 ? QStringLiteral("+%1").arg(v) : QString::number(v); };
+    p.drawText(QRect(t.left - 100, t.top + t.height / 4, t.width + 200, t.height / 4), Qt::AlignCenter,
+               texts_.preliminary + " " + sign(scene_.preliminary));
+    p.drawText(QRect(t.left - 100, t.top + t.height / 2, t.width + 200, t.height / 4), Qt::AlignCenter,
+               texts_.result + " " + sign(scene_.result));
+  }
+  if (!sprite_.isNull()) p.drawImage(spriteAt_, sprite_);
+}
+
+void TableView::drawHand(QPainter& p, int seat) const {
+  const Rect& r = layout_.hand[static_cast<std::size_t>(seat - 1)];
+  const auto& h = scene_.hands[static_cast<std::size_t>(seat - 1)];
+  const auto pos = fan(seat);
+  const bool faceUp = seat == 2 || scene_.revealTop;
+  for (std::size_t i = 0; i < h.size() && i < 36; ++i) {
+    const QImage& img = faceUp ? pictures_->face(h[i]) : pictures_->back();
+    p.drawImage(QPoint(r.left + pos[i], r.top), img);
+  }
+}
+
+void TableView::drawPlate(QPainter& p, int seat) const {
+  const Rect& r = layout_.plate[static_cast<std::size_t>(seat - 1)];
+  const bool speaking = seat == 2 && scene_.speaking;
+  QPainterPath path;
+  path.addRoundedRect(QRectF(r.left, r.top, r.width, r.height), r.height / 2.0, r.height / 2.0);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.fillPath(path, speaking ? QColor(40, 70, 190, 220) : QColor(190, 150, 20, 220));
+  p.setPen(QColor(255, 255, 255));
+  QFont f(QStringLiteral("Comic Neue"));
+  f.setBold(true);
+  f.setPixelSize(geometry_.ScaleSize(16));
+  p.setFont(f);
+  p.drawText(QRect(r.left, r.top, r.width, r.height), Qt::AlignCenter,
+             speaking ? texts_.oneMoment : texts_.names[seat - 1].trimmed());
+}
+
+void TableView::drawPanel(QPainter& p, int seat) const {
+  const Rect& r = layout_.panel[static_cast<std::size_t>(seat - 1)];
+  QPainterPath path;
+  path.addRoundedRect(QRectF(r.left, r.top, r.width, r.height), 8, 8);
+  p.fillPath(path, QColor(0, 0, 0, 110));
+  p.setPen(QColor(255, 230, 120));
+  QFont f(QStringLiteral("Comic Neue"));
+  f.setBold(true);
+  f.setPixelSize(geometry_.ScaleSize(15));
+  p.setFont(f);
+  const int player = seat;
+  const auto& b = game_->bonuses(player);
+  QString lines = texts_.names[seat - 1].trimmed() + "\n" + texts_.score + " " + QString::number(game_->total(player));
+  if (b.ownJoker != 0 || b.goingOut != 0) lines += QStringLiteral("\n%1").arg(b.ownJoker + b.goingOut);
+  if (scene_.firstMover == player) lines = QStringLiteral("\u2605 ") + lines;
+  p.drawText(QRect(r.left + 6, r.top + 4, r.width - 12, r.height - 8), Qt::AlignLeft | Qt::AlignVCenter, lines);
+}
+
+void TableView::drawCounter(QPainter& p) const {
+  const Rect& r = layout_.counter;
+  QFont f(QStringLiteral("Comic Neue"));
+  f.setBold(true);
+  f.setPixelSize(geometry_.ScaleSize(16));
+  p.setFont(f);
+  p.setPen(QColor(255, 255, 255));
+  p.drawText(QRect(r.left, r.top, r.width, r.height / 3), Qt::AlignCenter,
+             texts_.round + " " + QString::number(scene_.dealNumber));
+  if (scene_.orderedSuit != core::kNoSuit) {
+    p.setPen(QColor(0, 200, 0));
+    p.drawText(QRect(r.left, r.top + r.height / 3, r.width, r.height / 3), Qt::AlignCenter, texts_.order);
+    static const QString signs[] = {QStringLiteral("\u2665"), QStringLiteral("\u2666"), QStringLiteral("\u2663"),
+                                    QStringLiteral("\u2660")};
+    for (int i = 0; i < 4; ++i) {
+      if (core::kSuitsInOrder[static_cast<std::size_t>(i)] != scene_.orderedSuit) continue;
+      f.setPixelSize(geometry_.ScaleSize(40));
+      p.setFont(f);
+      p.setPen(i < 2 ? QColor(220, 30, 30) : QColor(40, 80, 230));
+      p.drawText(QRect(r.left, r.top + 2 * r.height / 3, r.width, r.height / 3), Qt::AlignCenter, signs[i]);
+    }
+  }
+}
+
+void TableView::mouseReleaseEvent(QMouseEvent* e) {
+  const QPoint pt = e->position().toPoint();
+  const Rect& t = layout_.table;
+  const QRect pile(t.left + layout_.pileX, t.top + layout_.base - pileOffset(scene_.pileCount), geometry_.cardWidth(),
+                   geometry_.cardHeight());
+  if (pile.contains(pt)) {
+    Q_EMIT faceUpClicked(e->button());
+    return;
+  }
+  if (const int slot = cardUnder(2, pt); slot > 0) Q_EMIT cardClicked(slot, e->button());
+}
+
+void TableView::mouseMoveEvent(QMouseEvent* e) {
+  const int slot = cardUnder(2, e->position().toPoint());
+  bool playable = false;
+  if (game_ && slot > 0 && game_->state() == core::GameState::PlayerTwoToMove &&
+      game_->phase() == core::DealPhase::InPlay && static_cast<std::size_t>(slot) <= scene_.hands[1].size())
+    playable = game_->legal(scene_.hands[1][static_cast<std::size_t>(slot - 1)]);
+  setCursor(playable ? Qt::PointingHandCursor : Qt::ArrowCursor);
+}
+
+}  // namespace vantorn::table

@@ -1,0 +1,104 @@
+// The game table: draws what the players can see (hands, pile, stock, name plates,
+// panels, the round and order display, the summary) and the card in flight. It keeps its
+// own picture of the table, moved on by the core's events as they are played, so a card
+// appears in a hand only when its flight has arrived.
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+#include <QString>
+#include <QWidget>
+
+#include <array>
+#include <vector>
+
+#include "core/events.h"
+#include "core/game.h"
+#include "table/card_pictures.h"
+#include "table/geometry.h"
+
+namespace vantorn::table {
+
+// What the table shows at this moment.
+struct TableScene {
+  std::array<std::vector<core::Card>, 2> hands;
+  std::array<std::vector<core::Card>, 2> arriving;  // taken, still in flight
+  int stockCount = 0;
+  int pileCount = 0;
+  core::Card faceUp{};
+  core::Suit orderedSuit = core::kNoSuit;
+  bool revealTop = false;
+  bool speaking = false;  // seat 2's plate shows "One moment..."
+  bool cleared = false;   // the summary replaced the cards
+  bool summary = false;
+  std::int32_t preliminary = 0, result = 0;
+  int dealNumber = 0;
+  int firstMover = 0;
+
+  // Moves the scene on by one event; `game` gives the values the event does not carry.
+  void apply(const core::Event& e, const core::Game& game);
+};
+
+struct TableTexts {
+  QString names[2];
+  QString round, order, oneMoment, preliminary, result, score;
+};
+
+class TableView : public QWidget {
+  Q_OBJECT
+ public:
+  explicit TableView(QWidget* parent = nullptr);
+
+  void setGeometryModel(const Geometry& g);
+  void setPictures(const CardPictures* pictures) { pictures_ = pictures; update(); }
+  void setBackground(const QImage& background) { background_ = background; update(); }
+  void setGame(const core::Game* game) { game_ = game; }
+  void setTexts(const TableTexts& texts) { texts_ = texts; update(); }
+
+  TableScene& scene() { return scene_; }
+  const TableLayout& layout() const { return layout_; }
+  const Geometry& geometryModel() const { return geometry_; }
+
+  // The positions of the cards of a seat's hand as drawn now (left edges, hand-relative).
+  std::array<int, 36> fan(int seat) const;
+  // The slot (1-based) of seat 2's card under a window point, 0 if none.
+  int cardUnder(int seat, QPoint p) const;
+
+  // Start and end points of a flight (window coordinates).
+  QPoint flightStart(const core::Event& flight) const;
+  QPoint flightEnd(const core::Event& flight) const;
+  // The flying card: its picture and place; a null picture ends the flight.
+  void setSprite(const QImage& picture, QPoint at) {
+    sprite_ = picture;
+    spriteAt_ = at;
+    update();
+  }
+  const QImage& cardPicture(core::Card c) const;
+
+ Q_SIGNALS:
+  void cardClicked(int slot, Qt::MouseButton button);
+  void faceUpClicked(Qt::MouseButton button);
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
+  void mouseReleaseEvent(QMouseEvent*) override;
+  void mouseMoveEvent(QMouseEvent*) override;
+
+ private:
+  void drawHand(QPainter& p, int seat) const;
+  void drawPanel(QPainter& p, int seat) const;
+  void drawPlate(QPainter& p, int seat) const;
+  void drawCounter(QPainter& p) const;
+
+  Geometry geometry_;
+  TableLayout layout_;
+  const CardPictures* pictures_ = nullptr;
+  const core::Game* game_ = nullptr;
+  QImage background_;
+  TableScene scene_;
+  TableTexts texts_;
+  QImage sprite_;
+  QPoint spriteAt_;
+};
+
+}  // namespace vantorn::table

@@ -1,0 +1,77 @@
+#include <gtest/gtest.h>
+
+#include "table/geometry.h"
+
+namespace vantorn::table {
+namespace {
+
+TEST(Geometry, FiveWindowSizes) {
+  struct Row { int size, width, height, cardW, cardH, cls; };
+  for (const Row& r : {Row{1, 760, 500, 71, 96, 1}, Row{3, 990, 650, 92, 125, 0}, Row{4, 1290, 850, 121, 163, 0},
+                       Row{5, 1520, 1000, 146, 198, 2}}) {
+    const Geometry g = Geometry::forSetting(r.size, 1920, 1080);
+    EXPECT_EQ(g.clientWidth(), r.width) << r.size;
+    EXPECT_EQ(g.clientHeight(), r.height) << r.size;
+    EXPECT_EQ(g.cardWidth(), r.cardW) << r.size;
+    EXPECT_EQ(g.cardHeight(), r.cardH) << r.size;
+    EXPECT_EQ(g.cardClass(), r.cls) << r.size;
+  }
+  EXPECT_EQ(Geometry::forSetting(3, 0, 0, true).cardWidth(), 79);  // narrow faces: ScaleSize(61)
+  EXPECT_EQ(Geometry::forSetting(5, 0, 0, true).cardWidth(), 126);
+}
+
+TEST(Geometry, FullScreenStretchesPositionsButKeepsProportions) {
+  const Geometry g = Geometry::forSetting(2, 1920, 1080);
+  EXPECT_DOUBLE_EQ(g.sx(), 1920.0 / 760);
+  EXPECT_DOUBLE_EQ(g.sy(), 2.16);
+  EXPECT_DOUBLE_EQ(g.s(), 2.16);
+  // ScaleX(a, b) = round(sx * a) + round((sx - s) * b / 2): the object stays centred.
+  EXPECT_EQ(g.ScaleX(200, 360), roundEven(g.sx() * 200) + roundEven((g.sx() - g.s()) * 180));
+  EXPECT_EQ(g.ScaleY(380, 96), roundEven(2.16 * 380));
+  EXPECT_EQ(g.cardClass(), 2);
+}
+
+TEST(Geometry, RoundsHalfToEven) {
+  EXPECT_EQ(roundEven(0.5), 0);
+  EXPECT_EQ(roundEven(1.5), 2);
+  EXPECT_EQ(roundEven(2.5), 2);
+  EXPECT_EQ(roundEven(-2.5), -2);
+  const Geometry g = Geometry::forSetting(3, 0, 0);
+  EXPECT_EQ(g.ScaleSize(5), 6);   // 6.5 -> 6
+  EXPECT_EQ(g.ScaleSize(15), 20);  // 19.5 -> 20
+}
+
+TEST(FanHand, SideBySideWhenTheyFitOverlappingOtherwise) {
+  // Cards of 71 with 3-pixel gaps (W = 74) fit side by side while W <= 360 / count.
+  auto pos = FanHand(0, 360, 4, 71);  // 74 <= 90: centred with 3-pixel gaps
+  EXPECT_EQ(pos[0], 180 - 148);
+  EXPECT_EQ(pos[1] - pos[0], 74);
+  EXPECT_EQ(pos[4], 0);
+  pos = FanHand(0, 360, 12, 71);
+  const int step = static_cast<int>(360.0 / 12 - (74 - 360.0 / 12) / 11);
+  EXPECT_EQ(pos[1], step);
+  EXPECT_EQ(pos[11], 11 * step);
+  EXPECT_LE(pos[11] + 71, 360);
+  pos = FanHand(0, 360, 1, 71);
+  EXPECT_EQ(pos[0], roundEven(180 - 37.0));
+}
+
+TEST(CardAt, LaterCardsCoverEarlierOnes) {
+  const auto pos = FanHand(0, 360, 12, 71);
+  EXPECT_EQ(CardAt(pos, 12, pos[3], 71), 4);
+  EXPECT_EQ(CardAt(pos, 12, pos[4] - 1, 71), 4);
+  EXPECT_EQ(CardAt(pos, 12, pos[11] + 70, 71), 12);
+  EXPECT_EQ(CardAt(pos, 12, pos[11] + 71, 71), 0);
+  EXPECT_EQ(CardAt(pos, 0, 10, 71), 0);
+}
+
+TEST(Pile, RisesTwoPixelsEveryFourCards) {
+  EXPECT_EQ(pileOffset(1), 0);
+  EXPECT_EQ(pileOffset(4), 0);
+  EXPECT_EQ(pileOffset(5), 2);
+  EXPECT_EQ(pileOffset(24), 10);
+  EXPECT_EQ(pileOffset(26), 10);
+}
+
+}  // namespace
+}  // namespace vantorn::table
