@@ -79,11 +79,16 @@ inline std::string setUp(DirectRole role, Mode m, core::Game& game, DirectSessio
   return sent;
 }
 
-// What the local user does after a read: the driver scores a finished deal, the unattended
-// player answers a question or moves. Returns what that sends.
+// What the local user does after a read: the driver scores a finished deal, the server
+// deals the next one, the unattended player answers a question or moves. Returns what that
+// sends.
 inline std::string localTurn(core::Game& game, DirectSession& session) {
   if (game.state() == core::GameState::DealOver && game.phase() == core::DealPhase::InPlay) game.tick();
-  core::autoplayStep(game);
+  // "Next Round" on the server deals again.
+  if (session.role() == DirectRole::Server && game.dealDue() && game.dealNumber() > 0)
+    game.deal(fixedPerm());
+  else
+    core::autoplayStep(game);
   std::string sent = session.outgoing(game.events());
   game.clearEvents();
   return sent;
