@@ -7,6 +7,7 @@
 #include "sheet.h"
 #include "sink.h"
 
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QStringList>
 
@@ -30,6 +31,13 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: vantorn-assetgen --pack NAME --out DIR --qrc FILE | --list FILE | --sheet DIR FILES\n");
     return 2;
   }
+  // The art needs these fonts (setup installs them); without them pictures would come out blank.
+  const QStringList families = QFontDatabase::families();
+  for (const char* needed : {"Noto Color Emoji", "DejaVu Sans", "DejaVu Serif", "WenQuanYi Micro Hei"})
+    if (!families.contains(needed)) {
+      std::fprintf(stderr, "assetgen: the font \"%s\" is missing (run scripts/setup.sh)\n", needed);
+      return 1;
+    }
   assets::Sink sink(out);
   if (pack == "builtin") {
     assets::makeBuiltinCards(sink);

@@ -20,7 +20,7 @@ void Sink::raw(const QString& type, const QString& name, const QByteArray& bytes
   for (const QString& e : entries_)
     if (e.compare(entry, Qt::CaseInsensitive) == 0) {
       std::fprintf(stderr, "assetgen: resource %s given twice\n", qPrintable(entry));
-      duplicate_ = true;
+      failed_ = true;
       return;
     }
   QDir().mkpath(dir_ + "/" + type);
@@ -28,7 +28,7 @@ void Sink::raw(const QString& type, const QString& name, const QByteArray& bytes
   QFile f(dir_ + "/" + file);
   if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size()) {
     std::fprintf(stderr, "assetgen: cannot write %s\n", qPrintable(f.fileName()));
-    duplicate_ = true;
+    failed_ = true;
     return;
   }
   entries_ << entry;
@@ -69,7 +69,7 @@ bool Sink::finish(const QString& qrcPath) {
   for (int i = 0; i < entries_.size(); ++i)
     s << "  <file alias=\"" << entries_[i] << "\">" << dir_ << "/" << files_[i] << "</file>\n";
   s << "</qresource>\n</RCC>\n";
-  return !duplicate_;
+  return !failed_;
 }
 
 }  // namespace assets

@@ -29,12 +29,14 @@ class Sink {
   // Writes the resource list; returns false when a name was given twice.
   bool finish(const QString& qrcPath);
   int count() const { return int(entries_.size()); }
+  // Marks the pack as failed (a source was unusable); finish() then returns false.
+  void fail() { failed_ = true; }
 
  private:
   QString dir_;
   QStringList entries_;  // "TYPE/NAME"
   QStringList files_;
-  bool duplicate_ = false;
+  bool failed_ = false;
 };
 
 }  // namespace assets

@@ -52,7 +52,9 @@ void makeVoices(Sink& sink, const QString& workDir) {
       QByteArray wav;
       if (procs[k]->exitCode() == 0 && f.open(QIODevice::ReadOnly)) wav = f.readAll();
       if (wav.size() < 100) {
+        // Recorded as a fault of the sink, so the pack's build fails.
         std::fprintf(stderr, "assetgen: espeak-ng failed for %s\n", qPrintable(jobs[i + k].name));
+        sink.fail();
         continue;
       }
       // Trim the silence espeak leaves at the end, so a spoken card never delays the next.
