@@ -170,7 +170,7 @@ HttpReply ClubService::post(const HttpRequest& request, const std::string& host)
         if (!parsed) throw BadRequest("not a form");
         Fields fields(std::move(*parsed));
         if (request.path == "/account") {
-            reply.body = handleAccount(db_, fields);
+            reply.body = handleAccount(db_, logins_, fields);
         } else if (request.path == "/games") {
             reply.body = handleGames(db_, fields);
         } else if (request.path == "/stats") {

@@ -10,6 +10,7 @@
 #include <unordered_map>
 
 #include "club_db.h"
+#include "password_cache.h"
 
 namespace vantorn::club {
 
@@ -67,6 +68,7 @@ private:
 
     Database& db_;
     ClubConfig config_;
+    PasswordCache logins_;
     // Answers of the two hot reads (ReadTopList, ReadTables) by request; any other request
     // may write, so it empties the cache, as do the relay's writes.
     std::unordered_map<std::string, std::string> cache_;

@@ -28,12 +28,15 @@ std::string hashPassword(const std::string& pw) {
 }
 
 // True when nick is an account and pw its password.
-bool passwordMatches(Database& db, const std::string& nick, const std::string& pw) {
+bool passwordMatches(Database& db, PasswordCache& logins, const std::string& nick, const std::string& pw) {
     auto s = db.prepare("SELECT pw_hash FROM accounts WHERE nick = ?");
     s.bind(1, nick);
     if (!s.step()) return false;
+    if (logins.knows(nick, pw)) return true;
     std::string hash = s.text(0);
-    return crypto_pwhash_str_verify(hash.c_str(), pw.data(), pw.size()) == 0;
+    if (crypto_pwhash_str_verify(hash.c_str(), pw.data(), pw.size()) != 0) return false;
+    logins.remember(nick, pw);
+    return true;
 }
 
 bool accountExists(Database& db, const std::string& nick) {
@@ -75,10 +78,10 @@ std::string registerUser(Database& db, const Fields& f) {
     return std::string(kOk);
 }
 
-std::string readUser(Database& db, const Fields& f) {
+std::string readUser(Database& db, PasswordCache& logins, const Fields& f) {
     std::string nick = nickOf(f);
     std::string pw = f.word("pw", 1, 64, Charset::Card);
-    if (!passwordMatches(db, nick, pw)) return std::string(kNo);
+    if (!passwordMatches(db, logins, nick, pw)) return std::string(kNo);
     auto s = db.prepare("SELECT city, country1, country2, sex, email, dater, r01, r02, r03, qexs, r05, r06 "
                         "FROM accounts WHERE nick = ?");
     s.bind(1, nick);
@@ -181,9 +184,9 @@ std::string saveInfo(Database& db, const Fields& f) {
     return std::string(kOk);
 }
 
-std::string readGame(Database& db, const Fields& f) {
+std::string readGame(Database& db, PasswordCache& logins, const Fields& f) {
     std::string nick = nickOf(f);
-    if (!passwordMatches(db, nick, f.word("pw", 1, 64, Charset::Card))) return std::string(kNo);
+    if (!passwordMatches(db, logins, nick, f.word("pw", 1, 64, Charset::Card))) return std::string(kNo);
     auto s = db.prepare("SELECT kon, best, rating, ses, konl, score, r1, r2 FROM account_games "
                         "WHERE nick = ? AND prefix = ?");
     s.bind(1, nick).bind(2, kPrefix);
@@ -194,7 +197,7 @@ std::string readGame(Database& db, const Fields& f) {
            std::to_string(s.integer(6)) + " " + s.text(7) + "#";
 }
 
-std::string writeGame(Database& db, const Fields& f) {
+std::string writeGame(Database& db, PasswordCache& logins, const Fields& f) {
     std::string nick = nickOf(f);
     std::string pw = f.word("pw", 1, 64, Charset::Card);
     int64_t kon = f.integer(key("kon"), 0, kMaxCount);
@@ -206,7 +209,7 @@ std::string writeGame(Database& db, const Fields& f) {
     int64_t r1 = f.integer(key("R1"), INT32_MIN, INT32_MAX);
     std::string r2 = f.word(key("R2"), 0, 20, Charset::WordsHash);
     Transaction t(db);
-    if (!passwordMatches(db, nick, pw)) return std::string(kNo);
+    if (!passwordMatches(db, logins, nick, pw)) return std::string(kNo);
     db.prepare("INSERT OR REPLACE INTO account_games (nick, prefix, kon, best, rating, ses, konl, score, r1, r2) "
                "VALUES ((SELECT nick FROM accounts WHERE nick = ?),?,?,?,?,?,?,?,?,?)")
         .bind(1, nick).bind(2, kPrefix).bind(3, kon).bind(4, best).bind(5, rating).bind(6, ses)
@@ -218,15 +221,15 @@ std::string writeGame(Database& db, const Fields& f) {
 
 }  // namespace
 
-std::string handleAccount(Database& db, const Fields& f) {
-    if (f.has("label0")) return readUser(db, f);
+std::string handleAccount(Database& db, PasswordCache& logins, const Fields& f) {
+    if (f.has("label0")) return readUser(db, logins, f);
     if (f.has("label1")) return clubSize(db);
     if (f.has("labelqexread")) return readQexs(db, f);
     if (f.has("labelqexsave")) return addQexs(db, f);
     if (f.has("labelinforead")) return readInfo(db, f);
     if (f.has("labelinfosave")) return saveInfo(db, f);
-    if (f.has(key("kon"))) return f.has("nick") ? writeGame(db, f) : ratingTop10(db);
-    if (f.has(key("best"))) return readGame(db, f);
+    if (f.has(key("kon"))) return f.has("nick") ? writeGame(db, logins, f) : ratingTop10(db);
+    if (f.has(key("best"))) return readGame(db, logins, f);
     if (f.has(key("rating"))) return ratingPlace(db, f);
     if (f.has("dater")) return registerUser(db, f);
     throw BadRequest("unknown account request");

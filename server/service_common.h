@@ -12,6 +12,7 @@
 #include "club_db.h"
 #include "club_service.h"
 #include "online/forms.h"
+#include "password_cache.h"
 
 namespace vantorn::club {
 
@@ -44,7 +45,7 @@ private:
 };
 
 // Request handlers by address; each returns the answer body.
-std::string handleAccount(Database& db, const Fields& f);
+std::string handleAccount(Database& db, PasswordCache& logins, const Fields& f);
 std::string handleGames(Database& db, const Fields& f);
 std::string handleStats(Database& db, const Fields& f);
 std::string handleTournament(Database& db, const ClubConfig& config, const std::string& relayHost,
