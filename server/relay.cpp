@@ -5,6 +5,7 @@
 #include <QtNetwork/QTcpServer>
 #include <QtNetwork/QTcpSocket>
 
+#include <iostream>
 #include <numeric>
 
 namespace vantorn::club {
@@ -69,7 +70,12 @@ void Relay::read(Table& table, Peer* peer) {
         return;
     }
     while (auto frame = peer->receiver.next()) {
-        handleFrame(table, peer, *frame);
+        try {
+            handleFrame(table, peer, *frame);
+        } catch (const std::exception& e) {
+            // A database failure must not end the server; the frame is lost, the table goes on.
+            std::cerr << "vantorn-club: relay table " << table.number << ": " << e.what() << "\n";
+        }
         if (peer->socket->state() != QAbstractSocket::ConnectedState) return;
     }
 }
@@ -157,15 +163,10 @@ void Relay::endGame(Table& table) {
 }
 
 void Relay::dropped(Table& table, Peer* peer) {
-    if (peer->seat != 0) {
-        if (!table.over && table.dealt) sendServerFrame(other(table, peer), "a");
-        if (!table.over) {
-            // The game (or the wait for it) is abandoned: the table's seats become free.
-            table.over = true;
-            service_.freeSeat(table.number, peer->seat);
-            if (table.dealt) service_.freeSeat(table.number, 3 - peer->seat);
-        }
-        table.seats[peer->seat - 1] = nullptr;
+    try {
+        droppedSeat(table, peer);
+    } catch (const std::exception& e) {
+        std::cerr << "vantorn-club: relay table " << table.number << ": " << e.what() << "\n";
     }
     peer->socket->disconnect(this);
     peer->socket->deleteLater();
@@ -178,6 +179,20 @@ void Relay::dropped(Table& table, Peer* peer) {
         table.over = false;
         table.dealt = false;
         table.movesSinceDeal = 0;
+    }
+}
+
+void Relay::droppedSeat(Table& table, Peer* peer) {
+    if (peer->seat == 0) return;
+    const int seat = peer->seat;
+    const bool abandoned = !table.over;
+    if (abandoned && table.dealt) sendServerFrame(other(table, peer), "a");
+    table.seats[seat - 1] = nullptr;  // before anything that may throw
+    if (abandoned) {
+        // The game (or the wait for it) is abandoned: the table's seats become free.
+        table.over = true;
+        service_.freeSeat(table.number, seat);
+        if (table.dealt) service_.freeSeat(table.number, 3 - seat);
     }
 }
 

@@ -50,6 +50,7 @@ private:
     void read(Table& table, Peer* peer);
     void handleFrame(Table& table, Peer* peer, const std::string& frame);
     void dropped(Table& table, Peer* peer);
+    void droppedSeat(Table& table, Peer* peer);
     void deal(Table& table, int leaderSeat);
     void send(Peer* peer, const std::string& bytes);
     void sendServerFrame(Peer* peer, const char* content);
