@@ -79,7 +79,8 @@ TForm1::TForm1(LaunchOptions options)
   connect(table_, &table::TableView::cardClicked, this, &TForm1::ImageCards2MouseUp);
 
   player_ = new table::EventPlayer(table_, &game_, this);
-  player_->onEvent = [this](const Event& e) { onPresentationEvent(e); };
+  player_->onEvent = [this](const Event& e) { return onPresentationEvent(e); };
+  effects_ = new platform::EffectPlayer(&resources_, this);
 
   connect(&Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
 }
@@ -302,14 +303,20 @@ void TForm1::ImageCards2MouseUp(int slot, Qt::MouseButton button) {
   afterCoreCall();
 }
 
-void TForm1::onPresentationEvent(const Event& e) {
+int TForm1::onPresentationEvent(const Event& e) {
   switch (e.kind) {
     case EventKind::Buttons: updateButtons(); break;
     case EventKind::AskSuit:
       if (!options_.autoplay) QTimer::singleShot(0, this, &TForm1::askSuit);
       break;
-    default: break;  // sounds and messages: not in a local game's window yet
+    case EventKind::Sound:
+      if (options_.fast) return 0;
+      return effects_->PlayEffect(QString::fromLatin1(core::soundName(e.sound).data(),
+                                                      static_cast<qsizetype>(core::soundName(e.sound).size())),
+                                  e.flag, settings_.sound);
+    default: break;  // messages to a peer: no peer in a local game
   }
+  return 0;
 }
 
 void TForm1::askSuit() {

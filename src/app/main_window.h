@@ -17,6 +17,7 @@
 #include "core/game.h"
 #include "files/settings.h"
 #include "platform/resources.h"
+#include "platform/sound_effects.h"
 #include "table/card_pictures.h"
 #include "table/event_player.h"
 #include "table/table_view.h"
@@ -67,7 +68,7 @@ class TForm1 : public QWidget {
   void Button8Click();
   void ImageCards2MouseUp(int slot, Qt::MouseButton button);
   void afterCoreCall();
-  void onPresentationEvent(const core::Event& e);
+  int onPresentationEvent(const core::Event& e);
   void updateButtons();
   void askSuit();
   void FinishGame();
@@ -100,6 +101,7 @@ class TForm1 : public QWidget {
   controls::TQexCardsButton* Button7 = nullptr;
   controls::TQexCardsButton* Button8 = nullptr;
   table::EventPlayer* player_ = nullptr;
+  platform::EffectPlayer* effects_ = nullptr;
   QTimer Timer1;
 };
 

@@ -61,7 +61,13 @@ void EventPlayer::next() {
         }
         break;
       default:
-        if (onEvent) onEvent(e);
+        if (onEvent) {
+          const int wait = onEvent(e);
+          if (wait > 0 && !options_.fast) {
+            waiting_ = true;
+            timer_.start(wait);
+          }
+        }
         break;
     }
     view_->update();

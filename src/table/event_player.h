@@ -34,8 +34,9 @@ class EventPlayer : public QObject {
   bool busy() const { return !queue_.empty() || waiting_; }
 
   // Called for events the window handles itself (sounds, messages, buttons, suit
-  // questions); the player goes on at once after it returns.
-  std::function<void(const core::Event&)> onEvent;
+  // questions). It returns how many milliseconds the game waits before the next event
+  // (a sound that is waited for), usually 0.
+  std::function<int(const core::Event&)> onEvent;
 
  Q_SIGNALS:
   void idle();
