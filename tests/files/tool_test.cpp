@@ -71,6 +71,11 @@ TEST(FilesTool, CheckTellsInvalidAndMissing) {
   ToolRun hst = run("check " + q(store.file(1)));
   EXPECT_EQ(hst.status, 0) << hst.out;
   EXPECT_NE(hst.out.find("1 records"), std::string::npos);
+  ToolRun shown = run("show " + q(store.file(1)));
+  EXPECT_EQ(shown.status, 0);
+  EXPECT_NE(shown.out.find("valid, 1 records"), std::string::npos) << shown.out;
+  EXPECT_NE(shown.out.find("Anna"), std::string::npos);
+  EXPECT_NE(shown.out.find("0,20 Local"), std::string::npos) << shown.out;
   std::string h = test::readBytes(store.file(1));
   h[30] = '!';
   test::writeBytes(store.file(1), h);
