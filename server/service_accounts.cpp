@@ -15,6 +15,12 @@ constexpr std::string_view kPrefix = "crdvan";
 constexpr int64_t kMaxQexsStep = 1'000'000;
 constexpr int64_t kMaxCount = 1'000'000'000;
 
+// The client reads "no" anywhere in the answer of a login or a contact card as a refusal, so
+// data that would put those two letters into such an answer is refused when it is written:
+// an account that could never log in, or a card that could never be read, is worse than an
+// honest "no" at the start.
+bool breaksMarkerAnswer(const std::string& text) { return text.find(kNo) != std::string::npos; }
+
 std::string key(std::string_view name) { return std::string(kPrefix) + std::string(name); }
 
 std::string nickOf(const Fields& f) { return f.word("nick", 2, 12, Charset::Latin); }
@@ -66,6 +72,8 @@ std::string registerUser(Database& db, const Fields& f) {
         auto at = email.find('@');
         if (at == std::string::npos || at == 0 || at + 1 == email.size()) throw BadRequest("email");
     }
+    for (const std::string* v : {&city, &country1, &country2, &email, &dater, &r01, &r02, &r03})
+        if (breaksMarkerAnswer(*v)) return std::string(kNo);
     Transaction t(db);
     if (accountExists(db, nick)) return std::string(kTaken);
     std::string hash = hashPassword(pw);
@@ -171,7 +179,10 @@ std::string readInfo(Database& db, const Fields& f) {
 std::string saveInfo(Database& db, const Fields& f) {
     std::string nick = nickOf(f);
     std::string values[14];
-    for (int i = 0; i < 14; ++i) values[i] = f.word(kCardFields[i].key, 0, kCardFields[i].maxLen, Charset::Card);
+    for (int i = 0; i < 14; ++i) {
+        values[i] = f.word(kCardFields[i].key, 0, kCardFields[i].maxLen, Charset::Card);
+        if (breaksMarkerAnswer(values[i])) return std::string(kNo);
+    }
     Transaction t(db);
     if (!accountExists(db, nick)) return std::string(kNo);
     auto s = db.prepare("INSERT OR REPLACE INTO contact_cards (nick, name1, name2, about, telephone, emailo, "

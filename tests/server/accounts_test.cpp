@@ -50,6 +50,9 @@ TEST_F(Accounts, InvalidRegistrationsChangeNothing) {
         {"city with $", [](online::TQexUser& u) { u.City = "Om$k"; }},
         {"sex X", [](online::TQexUser& u) { u.Sex = 'X'; }},
         {"nick with &", [](online::TQexUser& u) { u.Nick = "a&b=c"; }},
+        // The login answer would hold the refusal marker "no": such an account could never log in.
+        {"city with no", [](online::TQexUser& u) { u.City = "Snowtown"; }},
+        {"e-mail with no", [](online::TQexUser& u) { u.EMail = "anon@mail.ru"; }},
     };
     for (const auto& c : cases) {
         auto u = user("Valid1");
@@ -89,6 +92,9 @@ TEST_F(Accounts, ContactCardRoundTrip) {
     EXPECT_EQ(read.YouTube, "yt");
 
     EXPECT_FALSE(client.SaveInfo(account(), "Nobody", card));
+    // A card holding "no" could never be read back; it is refused and the old card stays.
+    card.About = "I know every rule";
+    EXPECT_FALSE(client.SaveInfo(account(), "Ivan", card));
     card.About = "split~here";
     EXPECT_FALSE(client.SaveInfo(account(), "Ivan", card));
     card.About = std::string(51, 'a');
