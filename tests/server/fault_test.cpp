@@ -29,6 +29,7 @@ TEST_F(Fault, KilledServerLosesNoAnsweredWrite) {
     std::vector<Op> answered;
     std::optional<Op> inFlight;  // the one request whose answer never came
     std::atomic<int> count{0};
+    std::atomic<bool> stopped{false};
     std::thread writer([&] {
         online::CurlTransport own;
         online::ServiceClient c(own);
@@ -44,13 +45,18 @@ TEST_F(Fault, KilledServerLosesNoAnsweredWrite) {
             }
             if (!ok) {
                 inFlight = op;
+                stopped = true;
                 return;
             }
             answered.push_back(op);
             ++count;
         }
     });
-    while (count < 60) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    while (count < 60 && !stopped) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    if (stopped) {
+        writer.join();
+        FAIL() << "a write failed before the kill";
+    }
     club->stop(/*kill=*/true);
     writer.join();
     ASSERT_TRUE(inFlight);
