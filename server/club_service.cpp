@@ -121,7 +121,9 @@ HttpReply ClubService::handle(const HttpRequest& request) {
     HttpReply reply;
     try {
         if (request.method == "GET")
-            return handleDocument(db_, config_, request, "http://" + host + ":" + std::to_string(config_.httpPort));
+            return handleDocument(db_, config_, request,
+                                  "http://" + (host.find(':') != std::string::npos ? "[" + host + "]" : host) + ":" +
+                                      std::to_string(config_.httpPort));
         reply.status = 405;
         reply.body = std::string(kNo);
     } catch (const std::exception&) {

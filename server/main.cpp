@@ -81,10 +81,13 @@ int main(int argc, char** argv) {
         return 2;
     }
     config.httpHost = http.substr(0, colon);
+    if (config.httpHost == "localhost") config.httpHost = "127.0.0.1";
+    if (config.httpHost.size() > 2 && config.httpHost.front() == '[' && config.httpHost.back() == ']')
+        config.httpHost = config.httpHost.substr(1, config.httpHost.size() - 2);
     if (!haveStatic) config.staticDir = std::filesystem::absolute(dbPath).parent_path().string();
     QHostAddress address;
     if (!address.setAddress(QString::fromStdString(config.httpHost))) {
-        std::cerr << "vantorn-club: --http needs a numeric address\n";
+        std::cerr << "vantorn-club: --http needs a numeric address or localhost\n";
         return 2;
     }
     if (sodium_init() < 0) {
