@@ -47,6 +47,8 @@ TEST(DirectReceiver, EachSideKnowsItsMessages) {
   };
   const std::vector<Case> cases = {
       {"sHello", {"chat Hello"}, {"chat Hello"}},
+      // Only the tournament's chat frames are cut at "#" (their padding); here it is text.
+      {"s1#2", {"chat 1#2"}, {"chat 1#2"}},
       {"htake", {"take"}, {"take"}},
       {"hpass", {"pass"}, {"pass"}},
       {"hhod" + kQueenOfSpades + "#", {"play Pi3Q #"}, {"play Pi3Q #"}},
