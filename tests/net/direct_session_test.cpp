@@ -290,6 +290,7 @@ TEST(DirectSession, AnswerAndDealInOneRead) {
                                               {"Ch09", "Pi09", "Ch10", "Bu10", "Ch5A"}, "Kr09")));
   });
   const SessionOutput c = p.client.session.onBytes(intro.bytes + p.server.outbox);
+  EXPECT_TRUE(c.bytes.empty());  // the client never sends a deal back
   EXPECT_EQ(c.notices, (std::vector<Notice>{{NoticeKind::Answered, "Sam"}}));
   EXPECT_EQ(p.client.session.stage(), ConnectionStage::Dealt);
   expectMirrored(p.server.game, p.client.game);
