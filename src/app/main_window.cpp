@@ -77,6 +77,9 @@ TForm1::TForm1(LaunchOptions options)
   connect(Button7, &QPushButton::clicked, this, &TForm1::Button7Click);
   connect(Button8, &QPushButton::clicked, this, &TForm1::Button8Click);
   connect(table_, &table::TableView::cardClicked, this, &TForm1::ImageCards2MouseUp);
+  connect(table_, &table::TableView::faceUpClicked, this, [this](Qt::MouseButton b) {
+    if (b == Qt::RightButton) sayCard(table_->scene().faceUp);
+  });
 
   player_ = new table::EventPlayer(table_, &game_, this);
   player_->onEvent = [this](const Event& e) { return onPresentationEvent(e); };
@@ -295,10 +298,26 @@ void TForm1::Button8Click() {
   FinishGame();
 }
 
+void TForm1::sayCard(core::Card c) {
+  // Voice names: the card code ("XJBl", "XJRd", "XJBk" for the jokers), "Voice" and the
+  // language's suffix.
+  static const char* kSuffix[] = {"Eng", "Rus", "Deu", "Fra", "Spa", "Chi", "Ita", "Cze", "Jap", "Kor"};
+  QString code = QString::fromStdString(c.code());
+  if (c == core::Card::blueJoker()) code = QStringLiteral("XJBl");
+  if (c == core::Card::redJoker()) code = QStringLiteral("XJRd");
+  if (c == core::Card::blackJoker()) code = QStringLiteral("XJBk");
+  if (code.isEmpty()) return;
+  effects_->SayCard(code + QStringLiteral("Voice") + kSuffix[static_cast<int>(language()) % 10]);
+}
+
 void TForm1::ImageCards2MouseUp(int slot, Qt::MouseButton button) {
-  if (button != Qt::LeftButton || options_.autoplay || player_->busy() || suitDialogOpen_) return;
   const auto& shown = table_->scene().hands[1];
   if (slot < 1 || static_cast<std::size_t>(slot) > shown.size()) return;
+  if (button == Qt::RightButton) {
+    if (game_.running()) sayCard(shown[static_cast<std::size_t>(slot - 1)]);
+    return;
+  }
+  if (button != Qt::LeftButton || options_.autoplay || player_->busy() || suitDialogOpen_) return;
   game_.clickCard(game_.hand(2).find(shown[static_cast<std::size_t>(slot - 1)]));
   afterCoreCall();
 }

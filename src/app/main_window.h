@@ -67,6 +67,7 @@ class TForm1 : public QWidget {
   void Button7Click();
   void Button8Click();
   void ImageCards2MouseUp(int slot, Qt::MouseButton button);
+  void sayCard(core::Card c);
   void afterCoreCall();
   int onPresentationEvent(const core::Event& e);
   void updateButtons();

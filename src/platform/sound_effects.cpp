@@ -54,24 +54,36 @@ EffectPlayer::~EffectPlayer() {
 
 bool EffectPlayer::hasOutput() const { return !QMediaDevices::defaultAudioOutput().isNull(); }
 
-const WavClip* EffectPlayer::clip(const QString& name) {
-  auto it = clips_.find(name);
-  if (it == clips_.end()) {
-    WavClip c;
-    QByteArray bytes;
-    if (resources_ && resources_->loadBytes(name, QStringLiteral("RT_RCDATA"), QString(), bytes) == PackLoad::Loaded)
-      parseWav(bytes, c);
-    it = clips_.insert(name, c);
-  }
-  return it->pcm.isEmpty() ? nullptr : &*it;
+const WavClip* EffectPlayer::clip(const QString& name, const QString& pack) {
+  // Effect sounds are kept once loaded; voices are read from the pack each time, so a
+  // pack removed while the program runs is noticed.
+  if (pack.isEmpty())
+    if (auto it = clips_.find(name); it != clips_.end()) return it->pcm.isEmpty() ? nullptr : &*it;
+  WavClip c;
+  QByteArray bytes;
+  if (resources_ && resources_->loadBytes(name, QStringLiteral("RT_RCDATA"), pack, bytes) == PackLoad::Loaded)
+    parseWav(bytes, c);
+  WavClip& kept = pack.isEmpty() ? *clips_.insert(name, c) : (voice_ = c);
+  return kept.pcm.isEmpty() ? nullptr : &kept;
 }
 
 int EffectPlayer::PlayEffect(const QString& name, bool wait, bool enabled) {
-  if (!enabled) return 0;
-  const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-  if (device.isNull()) return 0;
+  if (!enabled || QMediaDevices::defaultAudioOutput().isNull()) return 0;
   const WavClip* c = clip(name);
-  if (!c) return 0;
+  return c ? play(*c, wait) : 0;
+}
+
+bool EffectPlayer::SayCard(const QString& voiceName) {
+  static const QString kVoicePack = QStringLiteral("QexCVoice3.dll");
+  if (!resources_ || !resources_->packPresent(kVoicePack)) return false;
+  if (QMediaDevices::defaultAudioOutput().isNull()) return true;
+  if (const WavClip* c = clip(voiceName, kVoicePack)) play(*c, false);
+  return true;
+}
+
+int EffectPlayer::play(const WavClip& clip, bool wait) {
+  const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+  const WavClip* c = &clip;
   if (sink_) sink_->stop();
   QAudioFormat format;
   format.setSampleRate(c->sampleRate);

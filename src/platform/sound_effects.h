@@ -36,12 +36,17 @@ class EffectPlayer : public QObject {
   // nothing plays).
   int PlayEffect(const QString& name, bool wait, bool enabled);
   bool hasOutput() const;
+  // SayCard: speaks a card from the voice pack (`voiceName` is the card's voice name,
+  // e.g. "Pi5AVoiceRus") without waiting; false when the voice pack is missing.
+  bool SayCard(const QString& voiceName);
 
  private:
-  const WavClip* clip(const QString& name);
+  const WavClip* clip(const QString& name, const QString& pack = {});
+  int play(const WavClip& c, bool wait);
 
   const Resources* resources_;
   QHash<QString, WavClip> clips_;
+  WavClip voice_;  // the card being spoken
   std::unique_ptr<QAudioSink> sink_;
   std::unique_ptr<QBuffer> buffer_;
 };
