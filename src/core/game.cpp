@@ -111,7 +111,9 @@ bool Game::deal(const Permutation& perm) {
 }
 
 bool Game::receiveDeal(const ReceivedDeal& d) {
-  if (isDealingSide() || !dealDue_) return false;
+  // A client is dealt at the start of a game and after each scored deal ("Next Round"
+  // is the dealing side's button).
+  if (isDealingSide() || !(dealDue_ || state_ == GameState::AwaitNextRound)) return false;
   if (d.firstMover != 1 && d.firstMover != 2) return false;
   // The deal must hold each of 26 distinct cards exactly once, and the list must keep
   // its invariant; anything else from the wire is refused.
