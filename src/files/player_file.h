@@ -42,7 +42,8 @@ std::string emptyRecord();
 
 // A 59-character record. The name is cut or padded to 20 bytes, the rating limited to
 // +-99.99, games and score limited to what their fields hold; control characters become
-// spaces. `passwordCode` is the 15-digit encoded password.
+// spaces. `passwordCode` is the 15-digit encoded password; anything else is replaced by
+// the code of an empty password, so the record keeps its layout.
 std::string formatRecord(std::string_view name, double rating, long long games, long long score,
                          std::string_view passwordCode);
 
