@@ -467,14 +467,16 @@ void makeDecorations(Sink& sink) {
       QPainter p(&img);
       antialias(p);
       const double a = f * 45.0;
-      QConicalGradient beam(16, 14, -a);
-      beam.setColorAt(0, QColor(c.red(), c.green(), c.blue(), 200));
-      beam.setColorAt(0.15, QColor(c.red(), c.green(), c.blue(), 0));
-      beam.setColorAt(0.85, QColor(c.red(), c.green(), c.blue(), 0));
-      beam.setColorAt(1, QColor(c.red(), c.green(), c.blue(), 200));
+      // Two opposite light beams turning round the lamp (solid: a GIF has no soft alpha).
       p.setPen(Qt::NoPen);
-      p.setBrush(beam);
-      p.drawEllipse(QRectF(0, 0, 32, 28));
+      p.setBrush(c.lighter(140));
+      for (int side = 0; side < 2; ++side) {
+        const double b = (a + side * 180) * 3.14159265358979323846 / 180;
+        QPolygonF beam;
+        beam << QPointF(16, 14) << QPointF(16 + 17 * std::cos(b - 0.28), 14 + 15 * std::sin(b - 0.28))
+             << QPointF(16 + 17 * std::cos(b + 0.28), 14 + 15 * std::sin(b + 0.28));
+        p.drawPolygon(beam);
+      }
       p.setBrush(c.lighter(f % 2 ? 150 : 110));
       p.drawRoundedRect(QRectF(9, 6, 14, 18), 7, 7);
       p.setBrush(QColor(60, 60, 60));

@@ -68,6 +68,11 @@ QByteArray writeGif(const std::vector<QImage>& framesIn, int delayMs, bool loop)
   std::vector<unsigned char> pixels(size_t(w) * h);
   for (size_t k = 0; k < images.size(); ++k) {
     liq_write_remapped_image(res, images[k], pixels.data(), pixels.size());
+    // GIF transparency is all or nothing: every mostly transparent entry becomes the
+    // transparent one, so soft edges leave no dark fringe.
+    if (transparent >= 0)
+      for (unsigned char& px : pixels)
+        if (pal->entries[px].a < 128) px = (unsigned char)transparent;
     GraphicsControlBlock gcb{};
     gcb.DisposalMode = DISPOSE_BACKGROUND;
     gcb.DelayTime = delayMs / 10;
