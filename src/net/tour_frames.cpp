@@ -96,6 +96,31 @@ std::optional<int> parseTourNext(std::string_view frame) {
     return d - '0';
 }
 
+TourFrameKind tourFrameKind(std::string_view frame) {
+    if (frame.empty()) return TourFrameKind::Other;
+    switch (frame[0]) {
+        case 's': return TourFrameKind::Chat;
+        case 'b': return frame.size() == kTourDealFrameSize ? TourFrameKind::Deal : TourFrameKind::Other;
+        case 'h': return TourFrameKind::Move;
+        case 'e': return TourFrameKind::GameOver;
+        case 'a': return TourFrameKind::Left;
+        case 'T': return TourFrameKind::TimeUp;
+        default: return TourFrameKind::Other;
+    }
+}
+
+TourSeatDeal dealForSeat(const TourDeck& deck, int seat) {
+    TourSeatDeal d;
+    const int ownFirst = seat == 2 ? 5 : 0, opponentFirst = seat == 2 ? 0 : 5;
+    for (int i = 0; i < 5; ++i) {
+        d.own[i] = deck[ownFirst + i];
+        d.opponent[i] = deck[opponentFirst + i];
+    }
+    for (int i = 0; i < 16; ++i) d.stock[i] = deck[10 + i];
+    d.faceUp = deck[25];
+    return d;
+}
+
 bool TourReceiver::feed(std::string_view bytes) {
     if (pending() + bytes.size() > kTourReceiveLimit) {
         buffer_.clear();

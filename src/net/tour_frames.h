@@ -45,6 +45,27 @@ std::string makeTourResult(int a, int b, char seatDigit);
 // "bnext" + first mover in the sender's numbering (1 or 2); nullopt when malformed.
 std::optional<int> parseTourNext(std::string_view frame);
 
+// What a frame from the table server means to the program, by its first byte.
+enum class TourFrameKind {
+    Chat,     // "s": a chat line of the other seat (tourChatText)
+    Deal,     // "b": the 131-byte deal (parseTourDealFrame)
+    Move,     // "h": a move of the other seat, as in the direct game
+    GameOver, // "e": the game is over on the server
+    Left,     // "a": the other seat left or its connection dropped
+    TimeUp,   // "T": the other seat's move time ran out
+    Other,    // anything else (the answer to "connect" among them): ignored
+};
+TourFrameKind tourFrameKind(std::string_view frame);
+
+// A deal as one seat takes it: seat 1 holds cards 1-5 and its opponent 6-10, seat 2 the
+// other way round; cards 11-26 are the stock list, card 26 the face-up card.
+struct TourSeatDeal {
+    std::array<core::CardSlot, 5> own, opponent;
+    std::array<core::CardSlot, 16> stock;  // stock list slots 1..16
+    core::CardSlot faceUp;
+};
+TourSeatDeal dealForSeat(const TourDeck& deck, int seat);
+
 // Cuts a byte stream into frames. Frames from a program (TowardsServer) are all 20 bytes;
 // frames from the table server (TowardsProgram) are 20 bytes except the 131-byte deal.
 class TourReceiver {

@@ -92,3 +92,30 @@ TEST(TourReceiver, RefusesAFloodBeyondItsLimit) {
     EXPECT_EQ(r.pending(), 0u);
     EXPECT_TRUE(r.feed("s"));
 }
+
+TEST(TourFrames, KindsAndTheSeatsViewOfADeal) {
+    TourDeck deck = sampleDeck();
+    struct Case {
+        std::string frame;
+        TourFrameKind kind;
+    } cases[] = {
+        {makeTourFrame("shi", '2'), TourFrameKind::Chat},       {makeTourDealFrame(deck), TourFrameKind::Deal},
+        {makeTourFrame("htake", '2'), TourFrameKind::Move},     {makeTourFrame("e", '0'), TourFrameKind::GameOver},
+        {makeTourFrame("a", '0'), TourFrameKind::Left},         {makeTourFrame("T", '0'), TourFrameKind::TimeUp},
+        {makeTourFrame("connect1ok", '0'), TourFrameKind::Other}, {makeTourFrame("bnext1", '1'), TourFrameKind::Other},
+        {"", TourFrameKind::Other},
+    };
+    for (const auto& c : cases) EXPECT_EQ(tourFrameKind(c.frame), c.kind) << c.frame;
+
+    auto one = dealForSeat(deck, 1), two = dealForSeat(deck, 2);
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(one.own[i].card, deck[i].card);
+        EXPECT_EQ(one.opponent[i].card, deck[5 + i].card);
+        EXPECT_EQ(two.own[i].card, deck[5 + i].card);
+        EXPECT_EQ(two.opponent[i].card, deck[i].card);
+    }
+    EXPECT_EQ(one.stock[0].card, deck[10].card);
+    EXPECT_EQ(one.stock[15].card, deck[25].card);
+    EXPECT_EQ(two.faceUp.card, deck[25].card);
+    EXPECT_EQ(two.faceUp.points, deck[25].points);
+}
