@@ -135,8 +135,9 @@ void TForm1::layoutControls() {
   for (auto* b : {Button1, Button6, Button7, Button8}) b->setFont(decorFont(g.ScaleSize(15)));
   Button1->setMinimumHeight(g.ScaleSize(32));
   Button6->setMinimumHeight(g.ScaleSize(32));
+  // The player rows are a fixed-pitch table of 39 columns, header included.
   QFont rows(QStringLiteral("Liberation Mono"));
-  rows.setPixelSize(g.ScaleSize(16));
+  rows.setPixelSize(g.ScaleSize(14));
   players_->setFont(rows);
   menuHeader_->setFont(rows);
 }
@@ -155,7 +156,7 @@ void TForm1::retext() {
   t.oneMoment = wordText(Entry::OneMoment, l);
   t.preliminary = wordText(Entry::PreliminaryResult, l);
   t.result = wordText(Entry::ResultColon, l);
-  t.score = QStringLiteral(":");
+  t.score = QString();
   table_->setTexts(t);
   updateButtons();
 }
@@ -174,6 +175,7 @@ void TForm1::showIntro() {
     intro_->setText(QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size())));
   }
   intro_->show();
+  intro_->raise();
   menu_->hide();
   table_->show();  // the felt behind the intro
   table_->setGame(nullptr);

@@ -214,10 +214,23 @@ void TableView::drawPanel(QPainter& p, int seat) const {
   p.setFont(f);
   const int player = seat;
   const auto& b = game_->bonuses(player);
-  QString lines = texts_.names[seat - 1].trimmed() + "\n" + texts_.score + " " + QString::number(game_->total(player));
-  if (b.ownJoker != 0 || b.goingOut != 0) lines += QStringLiteral("\n%1").arg(b.ownJoker + b.goingOut);
-  if (scene_.firstMover == player) lines = QStringLiteral("\u2605 ") + lines;
-  p.drawText(QRect(r.left + 6, r.top + 4, r.width - 12, r.height - 8), Qt::AlignLeft | Qt::AlignVCenter, lines);
+  // Name (with the first mover's star), the game total in large digits, this deal's
+  // bonuses below it.
+  QString name = texts_.names[seat - 1].trimmed();
+  if (scene_.firstMover == player) name = QStringLiteral("\u2605 ") + name;
+  const int third = r.height / 3;
+  p.drawText(QRect(r.left + 8, r.top + 2, r.width - 16, third), Qt::AlignLeft | Qt::AlignVCenter, name);
+  QFont big = f;
+  big.setPixelSize(geometry_.ScaleSize(30));
+  p.setFont(big);
+  p.setPen(QColor(255, 255, 255));
+  p.drawText(QRect(r.left + 8, r.top + third, r.width - 16, third), Qt::AlignCenter, QString::number(game_->total(player)));
+  if (b.ownJoker != 0 || b.goingOut != 0) {
+    p.setFont(f);
+    p.setPen(QColor(120, 230, 255));
+    p.drawText(QRect(r.left + 8, r.top + 2 * third, r.width - 16, third), Qt::AlignCenter,
+               QString::number(b.ownJoker + b.goingOut));
+  }
 }
 
 void TableView::drawCounter(QPainter& p) const {
@@ -245,6 +258,10 @@ void TableView::drawCounter(QPainter& p) const {
 }
 
 void TableView::mouseReleaseEvent(QMouseEvent* e) {
+  if (!game_) {
+    e->ignore();  // no game on the table: the window handles the click (the intro)
+    return;
+  }
   const QPoint pt = e->position().toPoint();
   const Rect& t = layout_.table;
   const QRect pile(t.left + layout_.pileX, t.top + layout_.base - pileOffset(scene_.pileCount), geometry_.cardWidth(),
