@@ -367,5 +367,22 @@ TEST(Driver, ComputerPlaysOneCardPerTick) {
   EXPECT_EQ(g.state(), GameState::PlayerTwoToMove);
 }
 
+TEST(Move, OwnJackAsTheLastCardStillMakesTheOpponentTake) {
+  Game g = humanFirst({"Kr10", "Pi10", "Kr5A", "Pi5A", "Kr09"},
+                      {"Ch4K", "Ch3Q", "Bu3Q", "Bu4K", "Bu2J"}, "Ch10",
+                      {"Bu09", "Bu5A", "Pi09", "Kr3Q"});
+  // Own kings and queens keep the turn; the own jack goes out and still deals two cards.
+  for (const char* code : {"Ch4K", "Ch3Q", "Bu3Q", "Bu4K", "Bu2J"})
+    ASSERT_EQ(g.clickCard(slotOf(g, 2, code)), ClickResult::Played) << code;
+  EXPECT_EQ(g.state(), GameState::DealOver);
+  EXPECT_EQ(g.hand(1).count(), 9);
+  EXPECT_FALSE(g.actionButton().enabled);
+  g.tick();
+  EXPECT_EQ(g.dealPenalty(1), 10 + 10 + 11 + 11 + 9 + 9 + 11 + 9 + 3);
+  EXPECT_EQ(g.total(1), 83);
+  EXPECT_EQ(g.total(2), 0);
+  EXPECT_EQ(g.dealWinner(), 2);
+}
+
 }  // namespace
 }  // namespace vantorn::core
