@@ -61,7 +61,8 @@ TEST(ResourceLibrary, CompressedEntriesAreSmallerThanTheirData) {
 
 TEST(ResourceLibrary, RefusesWhatIsNotAResourceFile) {
   EXPECT_FALSE(ResourceLibrary::fromBytes(QByteArray()));
-  EXPECT_FALSE(ResourceLibrary::fromBytes(QByteArray("MZ\x90\x00 a Windows library", 24)));
+  static const char kWindowsLibrary[] = "MZ\x90\x00 a Windows library";
+  EXPECT_FALSE(ResourceLibrary::fromBytes(QByteArray(kWindowsLibrary, sizeof kWindowsLibrary - 1)));
   EXPECT_FALSE(ResourceLibrary::fromBytes(QByteArray(64, '\0')));
   QByteArray wrongVersion = packBytes(sample(), false);
   ASSERT_GT(wrongVersion.size(), 8);
