@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "app/dialogs.h"
+#include "app/small_windows.h"
 #include "app/ui_text.h"
 #include "core/autoplay.h"
 #include "files/player_file.h"
@@ -58,12 +59,26 @@ TForm1::TForm1(LaunchOptions options)
       "QListWidget::item:selected { background: rgba(180,20,20,160); }"));
   Button1 = new controls::TQexCardsButton;
   Button6 = new controls::TQexCardsButton;
+  Button2 = new controls::TQexCardsButton;
+  BHistory = new controls::TQexCardsButton;
   mv->addWidget(menuHeader_);
   mv->addWidget(players_, 1);
   auto* row = new QHBoxLayout;
   row->addWidget(Button1);
-  row->addWidget(Button6);
+  row->addWidget(Button2);
   mv->addLayout(row);
+  auto* row2 = new QHBoxLayout;
+  row2->addWidget(BHistory);
+  row2->addWidget(Button6);
+  mv->addLayout(row2);
+  connect(Button2, &QPushButton::clicked, this, [this] {
+    effects_->PlayEffect(QStringLiteral("WOpenFo"), false, settings_.sound);
+    TFormTopTen(language(), playerFile(), false, this).exec();
+  });
+  connect(BHistory, &QPushButton::clicked, this, [this] {
+    effects_->PlayEffect(QStringLiteral("WOpenFo"), false, settings_.sound);
+    TFHistory(language(), options_.dataDir / "History", "Vantorn.clb", this).exec();
+  });
   connect(players_, &QListWidget::itemClicked, this,
           [this](QListWidgetItem* item) { menuRowChosen(item->data(Qt::UserRole).toInt()); });
   connect(Button1, &QPushButton::clicked, this, [this] { menuRowChosen(6); });
@@ -132,9 +147,8 @@ void TForm1::layoutControls() {
   const table::Rect b8 = g.place(600, 440, 130, 32);
   Button7->setGeometry(b7.left, b7.top, b7.width, b7.height);
   Button8->setGeometry(b8.left, b8.top, b8.width, b8.height);
-  for (auto* b : {Button1, Button6, Button7, Button8}) b->setFont(decorFont(g.ScaleSize(15)));
-  Button1->setMinimumHeight(g.ScaleSize(32));
-  Button6->setMinimumHeight(g.ScaleSize(32));
+  for (auto* b : {Button1, Button2, BHistory, Button6, Button7, Button8}) b->setFont(decorFont(g.ScaleSize(15)));
+  for (auto* b : {Button1, Button2, BHistory, Button6}) b->setMinimumHeight(g.ScaleSize(32));
   // The player rows are a fixed-pitch table of 39 columns, header included.
   QFont rows(QStringLiteral("Liberation Mono"));
   rows.setPixelSize(g.ScaleSize(14));
@@ -146,6 +160,8 @@ void TForm1::retext() {
   const words::Language l = language();
   Button1->setText(wordText(Entry::NewPlayer, l));
   Button6->setText(wordText(Entry::Exit, l));
+  Button2->setText(wordText(Entry::TopTen, l));
+  BHistory->setText(wordText(Entry::History, l));
   Button8->setText(wordText(Entry::ExitToMenu, l));
   menuHeader_->setText(wordText(Entry::ClubMembersHeader, l));
   table::TableTexts t;
@@ -370,7 +386,18 @@ void TForm1::FinishGame() {
         QMessageBox::warning(this, QStringLiteral("Vantorn"), wordText(*err, language()));
       exitCode_ = 1;
     }
+  const long long n = game_.outcome().gameNumber;
+  if (!files::seriesEnded(n)) {
+    const std::int32_t g = game_.outcome().result;
+    if (g != 0) effects_->PlayEffect(g > 0 ? QStringLiteral("WKoGood") : QStringLiteral("WKoBads"), false, settings_.sound);
+  }
   leaveTable();
+  if (r.seriesEnded && !options_.autoplay) {
+    const int place = r.topTenPlace;
+    effects_->PlayEffect(place == 1 ? QStringLiteral("WFiBest") : place > 0 ? QStringLiteral("WFiGood") : QStringLiteral("WFiBads"),
+                         false, settings_.sound);
+    TFormEndGame(language(), resources_, place, r.seriesScore, TFormEndGame::Mode::Local, this).exec();
+  }
   if (options_.games > 0 && finishedGames_ >= options_.games) {
     QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
     return;

@@ -98,6 +98,8 @@ class TForm1 : public QWidget {
   QListWidget* players_ = nullptr;
   controls::TQexCardsButton* Button1 = nullptr;  // New Player
   controls::TQexCardsButton* Button6 = nullptr;  // Exit
+  controls::TQexCardsButton* Button2 = nullptr;  // Top Ten
+  controls::TQexCardsButton* BHistory = nullptr;
   table::TableView* table_ = nullptr;
   controls::TQexCardsButton* Button7 = nullptr;
   controls::TQexCardsButton* Button8 = nullptr;

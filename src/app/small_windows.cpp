@@ -1,0 +1,167 @@
+#include "app/small_windows.h"
+
+#include <QBuffer>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMovie>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "app/ui_text.h"
+#include "controls/cards_button.h"
+#include "files/file_io.h"
+#include "files/history.h"
+#include "files/player_file.h"
+#include "platform/resources.h"
+
+namespace vantorn::app {
+
+using words::Entry;
+
+namespace {
+
+const QString kWindowStyle = QStringLiteral(
+    "QDialog { background: #1d3b2a; } QLabel { color: white; }"
+    "QTableWidget { background: #fdf6e3; gridline-color: #c8b88a; }"
+    "QHeaderView::section { background: #8c1c1c; color: white; font-weight: bold; padding: 3px; }");
+
+controls::TQexCardsButton* closeButton(QDialog* d, const QString& text) {
+  auto* b = new controls::TQexCardsButton(text);
+  b->setMinimumSize(120, 32);
+  QObject::connect(b, &QPushButton::clicked, d, &QDialog::accept);
+  return b;
+}
+
+QLabel* heading(const QString& text, int pixels, const QString& colour = QStringLiteral("white")) {
+  auto* l = new QLabel(text);
+  QFont f(QStringLiteral("Comic Neue"));
+  f.setBold(true);
+  f.setPixelSize(pixels);
+  l->setFont(f);
+  l->setAlignment(Qt::AlignCenter);
+  l->setStyleSheet(QStringLiteral("color: %1;").arg(colour));
+  l->setWordWrap(true);
+  return l;
+}
+
+}  // namespace
+
+TFormTopTen::TFormTopTen(words::Language language, const std::filesystem::path& playerFile, bool network,
+                         QWidget* parent)
+    : QDialog(parent) {
+  setWindowTitle(wordText(Entry::TopTen, language));
+  setStyleSheet(kWindowStyle);
+  auto* v = new QVBoxLayout(this);
+  v->addWidget(heading(wordText(network ? Entry::HeadingNetGames : Entry::HeadingLocalGames, language), 18,
+                       QStringLiteral("#ffe27a")));
+  auto* table = new QTableWidget(files::kTopTenEntries, 3);
+  table->setObjectName(QStringLiteral("TopTenTable"));
+  table->setHorizontalHeaderLabels({QString(), wordText(Entry::TopTen, language), wordText(Entry::TopTenScore, language)});
+  table->verticalHeader()->hide();
+  table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table->setSelectionMode(QAbstractItemView::NoSelection);
+  files::PlayerFileStore store(playerFile);
+  const auto file = store.load();
+  for (int i = 1; i <= files::kTopTenEntries; ++i) {
+    const std::string entry = file ? file->topTen(i) : std::string();
+    const QString name = entry.size() >= 20 ? fromCp1251(entry.substr(0, 20)).trimmed() : QString();
+    const QString score = entry.size() >= 26 ? QString::fromLatin1(entry.substr(20, 6).c_str()).trimmed() : QString();
+    const QColor colour = i <= 3 ? QColor(200, 0, 0) : QColor(0, 0, 128);
+    const QString cells[] = {QStringLiteral("%1.").arg(i), name, score};
+    for (int c = 0; c < 3; ++c) {
+      auto* item = new QTableWidgetItem(cells[c]);
+      item->setForeground(colour);
+      item->setTextAlignment(c == 1 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter);
+      table->setItem(i - 1, c, item);
+    }
+  }
+  table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  table->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+  table->setMinimumSize(360, 330);
+  v->addWidget(table);
+  v->addWidget(closeButton(this, wordText(Entry::Exit, language)), 0, Qt::AlignCenter);
+}
+
+TFHistory::TFHistory(words::Language language, const std::filesystem::path& historyFolder,
+                     const std::string& playerFileName, QWidget* parent)
+    : QDialog(parent) {
+  setWindowTitle(wordText(Entry::HistoryOfGames, language));
+  setStyleSheet(kWindowStyle);
+  auto* v = new QVBoxLayout(this);
+  v->addWidget(heading(wordText(Entry::HistoryOfGames, language), 20, QStringLiteral("#ffe27a")));
+  auto* table = new QTableWidget(0, 7);
+  table->setObjectName(QStringLiteral("HistoryTable"));
+  table->setHorizontalHeaderLabels({wordText(Entry::HistoryTime, language), wordText(Entry::HistoryDate, language),
+                                    wordText(Entry::HistoryPlayer, language), wordText(Entry::HistoryGames, language),
+                                    wordText(Entry::HistoryResult, language), wordText(Entry::HistoryRating, language),
+                                    wordText(Entry::HistoryType, language)});
+  table->verticalHeader()->hide();
+  table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  const files::HistoryStore store{historyFolder, playerFileName};
+  for (int number : store.listed()) {
+    const auto bytes = files::readFile(store.file(number));
+    if (!bytes) continue;
+    for (const files::HistoryRow& row : files::historyRows(*bytes)) {
+      const int r = table->rowCount();
+      table->insertRow(r);
+      const QString cells[] = {QString::fromStdString(row.time),   QString::fromStdString(row.date),
+                               fromCp1251(row.player).trimmed(),   QString::fromStdString(row.games).trimmed(),
+                               QString::fromStdString(row.result).trimmed(), QString::fromStdString(row.rating).trimmed(),
+                               QString::fromLatin1(files::kindWord(row.kind).data(),
+                                                   static_cast<qsizetype>(files::kindWord(row.kind).size()))};
+      for (int c = 0; c < 7; ++c) table->setItem(r, c, new QTableWidgetItem(cells[c]));
+    }
+  }
+  rows_ = table->rowCount();
+  table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  table->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
+  table->scrollToBottom();
+  table->setMinimumSize(640, 360);
+  v->addWidget(table);
+  v->addWidget(closeButton(this, wordText(Entry::Exit, language)), 0, Qt::AlignCenter);
+}
+
+TFormEndGame::TFormEndGame(words::Language language, const platform::Resources& res, int place, long long score,
+                           Mode mode, QWidget* parent)
+    : QDialog(parent) {
+  setWindowTitle(wordText(Entry::CompletionOfGame, language));
+  setStyleSheet(kWindowStyle);
+  auto* v = new QVBoxLayout(this);
+  const QString result = wordText(Entry::ResultPrefix, language) + QString::number(score);
+  if (place == 1) {
+    v->addWidget(heading(wordText(Entry::Congratulations, language), 32, QStringLiteral("#ff80ff")));
+    v->addWidget(heading(wordText(Entry::YourResultTheBest, language), 28, QStringLiteral("#ff80ff")));
+    v->addWidget(heading(result, 28, QStringLiteral("#60ff60")));
+    v->addWidget(heading(wordText(mode == Mode::Network ? Entry::BecomeBachelor : Entry::BecomeMaster, language), 22,
+                         QStringLiteral("#ff80ff")));
+  } else if (place >= 2 && place <= 10) {
+    v->addWidget(heading(wordText(Entry::GoodResult, language), 32, QStringLiteral("#80c0ff")));
+    v->addWidget(heading(wordText(Entry::HitTopTen, language), 28, QStringLiteral("#80c0ff")));
+    v->addWidget(heading(result, 28, QStringLiteral("#60ff60")));
+    v->addWidget(heading(wordText(Entry::PlacePrefix, language) + QString::number(place), 22, QStringLiteral("#80c0ff")));
+  } else {
+    v->addWidget(heading(wordText(Entry::OurRegrets, language), 32, QStringLiteral("#ffa0a0")));
+    v->addWidget(heading(wordText(Entry::ResultCouldBeBetter, language), 28, QStringLiteral("#ffa0a0")));
+    v->addWidget(heading(result, 28, QStringLiteral("#60ff60")));
+    v->addWidget(heading(wordText(Entry::NotInTopTen, language), 22, QStringLiteral("#ffa0a0")));
+  }
+  // The animation for the place: best, good or bad.
+  QByteArray gif;
+  const QString name = place == 1 ? QStringLiteral("GEndBest") : place <= 10 && place > 0 ? QStringLiteral("GEndGood")
+                                                                                           : QStringLiteral("GEndBads");
+  platform::LoadPackGif(res, name, QString(), gif);
+  if (!gif.isEmpty()) {
+    auto* label = new QLabel;
+    auto* buffer = new QBuffer(this);
+    buffer->setData(gif);
+    buffer->open(QIODevice::ReadOnly);
+    auto* movie = new QMovie(buffer, QByteArray(), this);
+    label->setMovie(movie);
+    label->setAlignment(Qt::AlignCenter);
+    movie->start();
+    v->addWidget(label);
+  }
+  v->addWidget(closeButton(this, QStringLiteral("OK")), 0, Qt::AlignCenter);
+}
+
+}  // namespace vantorn::app

@@ -1,0 +1,46 @@
+// Small modal windows around a local game: the champions (TFormTopTen), the history of
+// games (TFHistory) and the end of a series (TFormEndGame).
+#pragma once
+
+#include <QDialog>
+
+#include <filesystem>
+
+#include "words/text.h"
+
+namespace vantorn::platform {
+class Resources;
+}
+
+namespace vantorn::app {
+
+// "Top Ten": the ten best series results of the player file.
+class TFormTopTen : public QDialog {
+  Q_OBJECT
+ public:
+  TFormTopTen(words::Language language, const std::filesystem::path& playerFile, bool network,
+              QWidget* parent = nullptr);
+};
+
+// "History of games": every record of the history files, newest file last.
+class TFHistory : public QDialog {
+  Q_OBJECT
+ public:
+  TFHistory(words::Language language, const std::filesystem::path& historyFolder, const std::string& playerFileName,
+            QWidget* parent = nullptr);
+  int rowCount() const { return rows_; }
+
+ private:
+  int rows_ = 0;
+};
+
+// "The completion of game": the series result with the place among the ten best.
+class TFormEndGame : public QDialog {
+  Q_OBJECT
+ public:
+  enum class Mode { Local, Network };
+  TFormEndGame(words::Language language, const platform::Resources& res, int place, long long score, Mode mode,
+               QWidget* parent = nullptr);
+};
+
+}  // namespace vantorn::app

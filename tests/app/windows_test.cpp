@@ -1,0 +1,99 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <filesystem>
+
+#include "app/dialogs.h"
+#include "app/small_windows.h"
+#include "app/ui_text.h"
+#include "files/history.h"
+
+namespace vantorn::app {
+namespace {
+
+namespace fs = std::filesystem;
+
+QApplication& app() {
+  static int argc = 1;
+  static char name[] = "windows_test";
+  static char* argv[] = {name, nullptr};
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  static QApplication a(argc, argv);
+  return a;
+}
+
+TEST(Windows, SuitDialogClosesOnlyThroughASuitButton) {
+  app();
+  TFormMast d(words::Language::English);
+  d.show();
+  d.close();
+  EXPECT_TRUE(d.isVisible());
+  static_cast<QDialog&>(d).reject();  // Escape
+  EXPECT_TRUE(d.isVisible());
+  auto* clubs = d.findChild<QPushButton*>(QStringLiteral("BitBtn3"));
+  ASSERT_NE(clubs, nullptr);
+  clubs->click();
+  EXPECT_FALSE(d.isVisible());
+  EXPECT_EQ(d.chosen(), core::cp1251::kClubs);
+}
+
+TEST(Windows, WelcomeDialogChecksNamesAndPasswords) {
+  app();
+  TFormPassword fresh(words::Language::English, QString(), QString());
+  auto edits = fresh.findChildren<QLineEdit*>();
+  ASSERT_EQ(edits.size(), 3);
+  edits[0]->setText(QStringLiteral("   "));
+  fresh.show();
+  QMetaObject::invokeMethod(&fresh, "accept");
+  EXPECT_TRUE(fresh.isVisible());
+  bool sawName = false;
+  for (auto* l : fresh.findChildren<QLabel*>())
+    if (l->text() == wordText(words::Entry::IncorrectName, words::Language::English)) sawName = true;
+  EXPECT_TRUE(sawName);
+  edits[0]->setText(QStringLiteral("Анна"));
+  edits[1]->setText(QStringLiteral("abc"));
+  edits[2]->setText(QStringLiteral("abd"));
+  QMetaObject::invokeMethod(&fresh, "accept");
+  EXPECT_TRUE(fresh.isVisible());
+  edits[2]->setText(QStringLiteral("abc"));
+  QMetaObject::invokeMethod(&fresh, "accept");
+  EXPECT_FALSE(fresh.isVisible());
+  EXPECT_EQ(fresh.result(), QDialog::Accepted);
+  EXPECT_EQ(fresh.name(), QStringLiteral("Анна"));
+
+  TFormPassword known(words::Language::Russian, QStringLiteral("Анна"), QStringLiteral("abc"));
+  auto knownEdits = known.findChildren<QLineEdit*>();
+  ASSERT_EQ(knownEdits.size(), 2);
+  EXPECT_TRUE(knownEdits[0]->isReadOnly());
+  known.show();
+  knownEdits[1]->setText(QStringLiteral("xyz"));
+  QMetaObject::invokeMethod(&known, "accept");
+  EXPECT_TRUE(known.isVisible());
+  knownEdits[1]->setText(QStringLiteral("abc"));
+  QMetaObject::invokeMethod(&known, "accept");
+  EXPECT_FALSE(known.isVisible());
+}
+
+TEST(Windows, HistoryViewerListsEveryRecord) {
+  app();
+  const fs::path dir = fs::temp_directory_path() / ("vantorn-hist-" + std::to_string(::getpid()));
+  fs::remove_all(dir);
+  const files::HistoryStore store{dir, "Vantorn.clb"};
+  files::HistoryRecord r;
+  r.name = "Tester";
+  r.result = 35;
+  ASSERT_FALSE(store.append({r, r, r}, files::Stamp{2026, 12, 11, 9, 5}).has_value());
+  TFHistory viewer(words::Language::German, dir, "Vantorn.clb");
+  EXPECT_EQ(viewer.rowCount(), 3);
+  TFHistory empty(words::Language::English, dir / "none", "Vantorn.clb");
+  EXPECT_EQ(empty.rowCount(), 0);
+  fs::remove_all(dir);
+}
+
+}  // namespace
+}  // namespace vantorn::app
