@@ -72,7 +72,11 @@ int main(int argc, char** argv) {
                                  QStringLiteral("N"));
   const QCommandLineOption size(QStringLiteral("size"), QStringLiteral("Window size 1..5 for this run."),
                                 QStringLiteral("N"));
-  parser.addOptions({dataDir, autoplay, fast, games, size});
+  const QCommandLineOption host(QStringLiteral("host"), QStringLiteral("Create a network game on PORT."),
+                                QStringLiteral("PORT"));
+  const QCommandLineOption join(QStringLiteral("join"), QStringLiteral("Enter the network game at HOST:PORT."),
+                                QStringLiteral("HOST:PORT"));
+  parser.addOptions({dataDir, autoplay, fast, games, size, host, join});
   parser.process(app);
 
   vantorn::app::LaunchOptions options;
@@ -95,6 +99,23 @@ int main(int argc, char** argv) {
     }
   }
   options.name = playerName;
+  if (parser.isSet(host)) {
+    options.hostPort = parser.value(host).toInt(&ok);
+    if (!ok || options.hostPort < 1 || options.hostPort > 65535) {
+      std::cerr << "vantorn: --host needs a port\n";
+      return 2;
+    }
+  }
+  if (parser.isSet(join)) {
+    const QString v = parser.value(join);
+    const qsizetype colon = v.lastIndexOf(':');
+    options.joinHost = v.left(colon);
+    options.joinPort = colon > 0 ? v.mid(colon + 1).toInt(&ok) : 0;
+    if (colon <= 0 || !ok || options.joinPort < 1 || options.joinPort > 65535) {
+      std::cerr << "vantorn: --join needs HOST:PORT\n";
+      return 2;
+    }
+  }
 
   vantorn::app::TForm1 window(options);
   QString message;

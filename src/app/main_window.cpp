@@ -8,6 +8,8 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QScreen>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QVBoxLayout>
 
 #include "app/dialogs.h"
@@ -211,16 +213,29 @@ void TForm1::showMenu() {
   menu_->show();
   menu_->raise();
   Timer1.start(kMenuInterval);
-  if (options_.autoplay) {
-    // Play as the named player: a registered one if the club has him, else a new one.
-    const std::string wanted = toCp1251(options_.name.isEmpty() ? wordText(Entry::DefaultPlayerName, language())
-                                                               : options_.name);
-    CurrentPlayer p;
-    p.name = wanted;
-    for (int slot = 1; slot <= files::kPlayerRecords; ++slot)
-      if (auto r = readPlayer(playerFile(), slot); r && r->name == wanted) p = *r;
-    QTimer::singleShot(0, this, [this, p] { startGame(p); });
+  if (options_.autoplay || options_.hostPort > 0 || options_.joinPort > 0) {
+    if (options_.hostPort > 0) {
+      const CurrentPlayer p = autoplayPlayer(options_.dataDir / "Vantorn.net");
+      QTimer::singleShot(0, this, [this, p] { hostGame(p, options_.hostPort); });
+    } else if (options_.joinPort > 0) {
+      const CurrentPlayer p = autoplayPlayer(options_.dataDir / "Vantorn.net");
+      QTimer::singleShot(0, this, [this, p] { joinGame(p, options_.joinHost, options_.joinPort); });
+    } else {
+      const CurrentPlayer p = autoplayPlayer(options_.dataDir / "Vantorn.clb");
+      QTimer::singleShot(0, this, [this, p] { startGame(p); });
+    }
   }
+}
+
+CurrentPlayer TForm1::autoplayPlayer(const std::filesystem::path& file) const {
+  // Play as the named player: a registered one if the club has him, else a new one.
+  const std::string wanted =
+      toCp1251(options_.name.isEmpty() ? wordText(Entry::DefaultPlayerName, language()) : options_.name);
+  CurrentPlayer p;
+  p.name = wanted;
+  for (int slot = 1; slot <= files::kPlayerRecords; ++slot)
+    if (auto r = readPlayer(file, slot); r && r->name == wanted) p = *r;
+  return p;
 }
 
 void TForm1::fillMenu() {
@@ -254,8 +269,7 @@ void TForm1::menuRowChosen(int slot) {
   startGame(p);
 }
 
-void TForm1::startGame(const CurrentPlayer& player) {
-  current_ = player;
+void TForm1::showTable() {
   screen_ = Screen::Table;
   intro_->hide();
   menu_->hide();
@@ -267,11 +281,140 @@ void TForm1::startGame(const CurrentPlayer& player) {
   Button8->raise();
   retext();
   player_->setOptions(table::PlayerOptions{options_.fast, settings_.flyCards, settings_.flightSpeed});
+  Timer1.start(options_.fast ? 1 : kDriverInterval);
+}
+
+void TForm1::openSession(const CurrentPlayer& player, net::DirectRole role) {
+  current_ = player;
+  const bool server = role == net::DirectRole::Server;
+  game_ = core::Game(core::GameConfig{server ? core::Program::NetServer : core::Program::NetClient,
+                                      settings_.moveInQueue});
+  net::DirectPlayer me;
+  me.name = player.name;
+  me.gameNumber = static_cast<std::int32_t>(player.games + 1);
+  me.generalScore = static_cast<std::int32_t>(player.score);
+  session_ = std::make_unique<net::DirectSession>(game_, role, me);
+  connect(socket_, &QTcpSocket::readyRead, this, &TForm1::ServerSocket1ClientRead);
+  connect(socket_, &QTcpSocket::disconnected, this, &TForm1::socketClosed);
+  connect(socket_, &QTcpSocket::errorOccurred, this, [this](QAbstractSocket::SocketError) {
+    if (socket_ && socket_->state() != QAbstractSocket::ConnectedState) socketClosed();
+  });
+}
+
+void TForm1::hostGame(const CurrentPlayer& player, int port) {
+  current_ = player;
+  ServerSocket1 = new QTcpServer(this);
+  if (!ServerSocket1->listen(QHostAddress::Any, static_cast<quint16>(port))) {
+    qWarning("vantorn: cannot listen on port %d: %s", port, qPrintable(ServerSocket1->errorString()));
+    endRun(1);
+    return;
+  }
+  connect(ServerSocket1, &QTcpServer::newConnection, this, [this, player] {
+    QTcpSocket* s = ServerSocket1->nextPendingConnection();
+    if (socket_) {  // one peer at a time
+      s->abort();
+      s->deleteLater();
+      return;
+    }
+    socket_ = s;
+    openSession(player, net::DirectRole::Server);
+    ServerSocket1->close();
+  });
+}
+
+void TForm1::joinGame(const CurrentPlayer& player, const QString& host, int port) {
+  current_ = player;
+  socket_ = new QTcpSocket(this);
+  openSession(player, net::DirectRole::Client);
+  connect(socket_, &QTcpSocket::connected, this, [this] {
+    const std::string hello = session_->connected();
+    socket_->write(hello.data(), static_cast<qint64>(hello.size()));
+  });
+  socket_->connectToHost(host, static_cast<quint16>(port));
+}
+
+void TForm1::ServerSocket1ClientRead() {
+  if (!socket_ || !session_) return;
+  const QByteArray bytes = socket_->readAll();
+  const net::SessionOutput out = session_->onBytes(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+  if (!out.bytes.empty()) socket_->write(out.bytes.data(), static_cast<qint64>(out.bytes.size()));
+  handleNotices(out.notices);
+  afterCoreCall();
+}
+
+void TForm1::handleNotices(const std::vector<net::Notice>& notices) {
+  for (const net::Notice& n : notices) {
+    switch (n.kind) {
+      case net::NoticeKind::PeerIntroduced:
+        // The waiting window's OK: the server starts the game and deals.
+        showTable();
+        game_.startGame(static_cast<std::int32_t>(current_.games + 1), static_cast<std::int32_t>(current_.score));
+        game_.deal(shuffle());
+        break;
+      case net::NoticeKind::Answered:
+        showTable();
+        break;
+      case net::NoticeKind::Chat:
+        effects_->PlayEffect(QStringLiteral("WToMenK"), false, settings_.sound);
+        break;
+      case net::NoticeKind::PeerInterrupted: {
+        effects_->PlayEffect(QStringLiteral("WWrongs"), false, settings_.sound);
+        const QString text = QString::fromStdString(n.text) + " " + wordText(Entry::HasInterruptedGame, language()) +
+                             "\n" + wordText(Entry::PressOkForExit, language());
+        leaveTable();
+        if (options_.autoplay) {
+          qWarning("%s", qPrintable(text));
+          endRun(3);
+          return;
+        }
+        QMessageBox::information(this, QStringLiteral("Vantorn"), text);
+        session_.reset();
+        showMenu();
+        break;
+      }
+      default:
+        break;  // refused input is only logged by the session
+    }
+  }
+}
+
+void TForm1::socketClosed() {
+  if (!session_) return;
+  const auto notice = session_->closed(false);
+  if (socket_) socket_->deleteLater();
+  socket_ = nullptr;
+  if (notice) handleNotices({*notice});
+}
+
+void TForm1::closeConnection() {
+  if (socket_) {
+    socket_->disconnect(this);
+    socket_->flush();
+    socket_->disconnectFromHost();
+    socket_->deleteLater();
+    socket_ = nullptr;
+  }
+  if (ServerSocket1) {
+    ServerSocket1->close();
+    ServerSocket1->deleteLater();
+    ServerSocket1 = nullptr;
+  }
+  if (session_) session_->closed(true);
+}
+
+void TForm1::endRun(int status) {
+  exitCode_ = status;
+  QTimer::singleShot(0, qApp, [status] { QCoreApplication::exit(status); });
+}
+
+void TForm1::startGame(const CurrentPlayer& player) {
+  current_ = player;
+  session_.reset();
+  showTable();
   game_ = core::Game(core::GameConfig{core::Program::Local, settings_.moveInQueue});
   game_.startGame(static_cast<std::int32_t>(player.games + 1), static_cast<std::int32_t>(player.score));
   game_.deal(shuffle());
   afterCoreCall();
-  Timer1.start(options_.fast ? 1 : kDriverInterval);
 }
 
 core::Permutation TForm1::shuffle() {
@@ -282,6 +425,11 @@ core::Permutation TForm1::shuffle() {
 }
 
 void TForm1::afterCoreCall() {
+  // Every batch of events goes to the peer exactly once, before it is presented.
+  if (session_ && socket_) {
+    const std::string out = session_->outgoing(game_.events());
+    if (!out.empty()) socket_->write(out.data(), static_cast<qint64>(out.size()));
+  }
   player_->take(game_);
   updateButtons();
 }
@@ -289,6 +437,8 @@ void TForm1::afterCoreCall() {
 void TForm1::Timer1Timer() {
   if (screen_ != Screen::Table || player_->busy() || suitDialogOpen_) return;
   if (game_.dealDue()) {
+    if (game_.config().program != core::Program::Local && game_.config().program != core::Program::NetServer) return;
+    if (networkGame() && game_.dealNumber() == 0) return;  // the server deals when the peer is there
     game_.deal(shuffle());
   } else if (game_.state() == core::GameState::GameFinished && game_.gameCompleted()) {
     if (options_.autoplay) Button8Click();
@@ -375,8 +525,12 @@ void TForm1::updateButtons() {
 }
 
 void TForm1::FinishGame() {
-  const FinishResult r = finishLocalGame(current_, game_.outcome(), playerFile(), options_.dataDir / "History",
-                                         files::nowStamp());
+  const bool network = networkGame();
+  const FinishResult r =
+      finishLocalGame(current_, game_.outcome(), playerFile(), options_.dataDir / "History", files::nowStamp(),
+                      network ? files::GameKind::Network : files::GameKind::Local,
+                      network ? session_->opponentName() : std::string());
+  if (network) closeConnection();
   ++finishedGames_;
   for (const auto& err : {r.historyError, r.playerFileError})
     if (err) {
@@ -396,10 +550,13 @@ void TForm1::FinishGame() {
     const int place = r.topTenPlace;
     effects_->PlayEffect(place == 1 ? QStringLiteral("WFiBest") : place > 0 ? QStringLiteral("WFiGood") : QStringLiteral("WFiBads"),
                          false, settings_.sound);
-    TFormEndGame(language(), resources_, place, r.seriesScore, TFormEndGame::Mode::Local, this).exec();
+    TFormEndGame(language(), resources_, place, r.seriesScore,
+                 network ? TFormEndGame::Mode::Network : TFormEndGame::Mode::Local, this)
+        .exec();
   }
-  if (options_.games > 0 && finishedGames_ >= options_.games) {
-    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+  session_.reset();
+  if ((options_.games > 0 && finishedGames_ >= options_.games) || (network && options_.autoplay)) {
+    endRun(exitCode_);
     return;
   }
   showMenu();
@@ -435,6 +592,7 @@ void TForm1::closeEvent(QCloseEvent* e) {
       return;
     }
   }
+  if (networkGame()) closeConnection();
   if (running) {
     // Leaving a game costs the player his place in the club.
     files::PlayerFileStore store(playerFile());

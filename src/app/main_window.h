@@ -13,6 +13,7 @@
 #include <random>
 
 #include "app/finish_game.h"
+#include "net/direct_session.h"
 #include "controls/cards_button.h"
 #include "core/game.h"
 #include "files/settings.h"
@@ -21,6 +22,9 @@
 #include "table/card_pictures.h"
 #include "table/event_player.h"
 #include "table/table_view.h"
+
+class QTcpServer;
+class QTcpSocket;
 
 namespace vantorn::app {
 
@@ -31,6 +35,10 @@ struct LaunchOptions {
   int games = 0;          // quit after this many finished games (0: never)
   QString name;           // the player to play as without the dialogs
   int windowSize = 0;     // 1..5 overrides the setting for this run
+  // A direct network game without the dialogs: create it on a port, or enter one.
+  int hostPort = 0;
+  QString joinHost;
+  int joinPort = 0;
 };
 
 class TForm1 : public QWidget {
@@ -49,6 +57,9 @@ class TForm1 : public QWidget {
   void showIntro();
   void showMenu();
   void startGame(const CurrentPlayer& player);
+  // A direct network game: this program creates it (listens) or enters it (connects).
+  void hostGame(const CurrentPlayer& player, int port);
+  void joinGame(const CurrentPlayer& player, const QString& host, int port);
 
  protected:
   void keyReleaseEvent(QKeyEvent*) override;
@@ -76,8 +87,19 @@ class TForm1 : public QWidget {
   void leaveTable();
   void menuRowChosen(int slot);
   core::Permutation shuffle();
+  bool networkGame() const { return session_ != nullptr; }
+  void openSession(const CurrentPlayer& player, net::DirectRole role);
+  void ServerSocket1ClientRead();
+  void socketClosed();
+  void handleNotices(const std::vector<net::Notice>& notices);
+  void showTable();
+  void closeConnection();
+  void endRun(int status);
+  CurrentPlayer autoplayPlayer(const std::filesystem::path& file) const;
   words::Language language() const { return words::languageFromIndex(settings_.language); }
-  std::filesystem::path playerFile() const { return options_.dataDir / "Vantorn.clb"; }
+  std::filesystem::path playerFile() const {
+    return options_.dataDir / (networkGame() ? "Vantorn.net" : "Vantorn.clb");
+  }
 
   LaunchOptions options_;
   files::Settings settings_;
@@ -106,6 +128,10 @@ class TForm1 : public QWidget {
   table::EventPlayer* player_ = nullptr;
   platform::EffectPlayer* effects_ = nullptr;
   QTimer Timer1;
+
+  std::unique_ptr<net::DirectSession> session_;
+  QTcpServer* ServerSocket1 = nullptr;
+  QTcpSocket* socket_ = nullptr;
 };
 
 }  // namespace vantorn::app
