@@ -101,6 +101,10 @@ TForm1::TForm1(LaunchOptions options)
   player_ = new table::EventPlayer(table_, &game_, this);
   player_->onEvent = [this](const Event& e) { return onPresentationEvent(e); };
   effects_ = new platform::EffectPlayer(&resources_, this);
+  music_ = new platform::MusicPlayer(&resources_, this);
+  connect(&Timer2, &QTimer::timeout, this, [this] {
+    if (screen_ != Screen::Table) music_->tick();
+  });
 
   connect(&Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
 }
@@ -126,6 +130,13 @@ bool TForm1::startUp(QString& message) {
   table_->setBackground(background);
   ApplyWindowSize();
   retext();
+  // Unattended runs stay silent.
+  if (!options_.autoplay && !options_.fast) {
+    if (!music_->PrepareMusic())
+      QMessageBox::warning(this, QStringLiteral("Vantorn"), wordText(Entry::CantCreateMusicFile, language()));
+    music_->PlayMusic(settings_.music);
+    Timer2.start(1000);
+  }
   return true;
 }
 
@@ -212,6 +223,7 @@ void TForm1::showMenu() {
   fillMenu();
   menu_->show();
   menu_->raise();
+  if (!options_.autoplay && !options_.fast) music_->PlayMusic(settings_.music);
   Timer1.start(kMenuInterval);
   if (options_.autoplay || options_.hostPort > 0 || options_.joinPort > 0) {
     if (options_.hostPort > 0) {
@@ -271,6 +283,7 @@ void TForm1::menuRowChosen(int slot) {
 
 void TForm1::showTable() {
   screen_ = Screen::Table;
+  music_->PlayMusic(false);
   intro_->hide();
   menu_->hide();
   table_->setGame(&game_);

@@ -18,6 +18,7 @@
 #include "core/game.h"
 #include "files/settings.h"
 #include "platform/resources.h"
+#include "platform/music.h"
 #include "platform/sound_effects.h"
 #include "table/card_pictures.h"
 #include "table/event_player.h"
@@ -127,6 +128,8 @@ class TForm1 : public QWidget {
   controls::TQexCardsButton* Button8 = nullptr;
   table::EventPlayer* player_ = nullptr;
   platform::EffectPlayer* effects_ = nullptr;
+  platform::MusicPlayer* music_ = nullptr;
+  QTimer Timer2;  // every second: restarts the music on the intro and the menu
   QTimer Timer1;
 
   std::unique_ptr<net::DirectSession> session_;
