@@ -116,6 +116,11 @@ private:
     Transport& transport_;
 };
 
+// The relay of the tournament: its address is table 1's IP, and table t is on table 1's
+// Port - 1 + t.
+inline const std::string& relayAddress(const Tables& tables) { return tables[0].IP; }
+inline int relayPort(const Tables& tables, int table) { return tables[0].Port - 1 + table; }
+
 // True when bytes look like a whole JPEG file (start and end markers).
 bool looksLikeJpeg(std::string_view bytes);
 

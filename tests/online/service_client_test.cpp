@@ -210,6 +210,13 @@ TEST_F(ClientFixture, TablesFillFromTableTenDown) {
     EXPECT_EQ(r.value[9].Seat2.Nick, "X");
     EXPECT_EQ(r.value[8].Seat2.Nick, "Bob");
     EXPECT_EQ(r.value[8].Seat2.IP, "5.6.7.8");
+    // Only table 1's IP and Port place the relay.
+    Tables tables;
+    tables[0].IP = "10.1.2.3";
+    tables[0].Port = 5000;
+    EXPECT_EQ(relayAddress(tables), "10.1.2.3");
+    EXPECT_EQ(relayPort(tables, 1), 5000);
+    EXPECT_EQ(relayPort(tables, 10), 5009);
     for (int t = 0; t < 8; ++t) {
         EXPECT_EQ(r.value[t].IP, "0.0.0.0");
         EXPECT_EQ(r.value[t].Seat1.Sex, 'M');

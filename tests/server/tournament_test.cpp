@@ -37,7 +37,8 @@ TEST_F(Tournament, TablesNameTheRelayPorts) {
     ASSERT_TRUE(tables.ok);
     for (int t = 1; t <= 10; ++t) {
         EXPECT_EQ(tables.value[t - 1].IP, "127.0.0.1");
-        EXPECT_EQ(tables.value[t - 1].Port, club->relayBase() + t);  // table 1's Port - 1 + t
+        EXPECT_EQ(tables.value[t - 1].Port, club->relayBase() + t);
+        EXPECT_EQ(online::relayPort(tables.value, t), club->relayBase() + t);  // table 1's Port - 1 + t
         EXPECT_EQ(tables.value[t - 1].Seat1.Nick, "X");
         EXPECT_EQ(tables.value[t - 1].Seat2.Nick, "X");
     }
