@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <locale>
+
 using namespace vantorn::online;
 
 TEST(NumberAnswer, LastCharacterNeverJoinsTheValue) {
@@ -91,4 +93,15 @@ TEST(Rating, ReadsAnySeparatorAndFormatsWithAPoint) {
     EXPECT_EQ(formatRating(-0.000009), "0");
     EXPECT_EQ(formatRating(-1000 + 1.0 / 30), "-999.9666666666667");
     EXPECT_DOUBLE_EQ(readRating(formatRating(-1000 + 1.0 / 30)), -1000 + 1.0 / 30);
+}
+
+TEST(Rating, PointSeparatorWhateverTheProgramsLocale) {
+    // A locale whose decimal separator is a comma, as on many players' systems.
+    struct Comma : std::numpunct<char> {
+        char do_decimal_point() const override { return ','; }
+    };
+    std::locale previous = std::locale::global(std::locale(std::locale::classic(), new Comma));
+    EXPECT_EQ(formatRating(12.5), "12.5");
+    EXPECT_DOUBLE_EQ(readRating("12.5"), 12.5);
+    std::locale::global(previous);
 }
