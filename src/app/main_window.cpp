@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "app/dialogs.h"
+#include "app/options_window.h"
 #include "app/small_windows.h"
 #include "app/ui_text.h"
 #include "core/autoplay.h"
@@ -63,6 +64,7 @@ TForm1::TForm1(LaunchOptions options)
   Button6 = new controls::TQexCardsButton;
   Button2 = new controls::TQexCardsButton;
   BHistory = new controls::TQexCardsButton;
+  Button3 = new controls::TQexCardsButton;
   mv->addWidget(menuHeader_);
   mv->addWidget(players_, 1);
   auto* row = new QHBoxLayout;
@@ -71,8 +73,21 @@ TForm1::TForm1(LaunchOptions options)
   mv->addLayout(row);
   auto* row2 = new QHBoxLayout;
   row2->addWidget(BHistory);
+  row2->addWidget(Button3);
   row2->addWidget(Button6);
   mv->addLayout(row2);
+  connect(Button3, &QPushButton::clicked, this, [this] {
+    effects_->PlayEffect(QStringLiteral("WOpenFo"), false, settings_.sound);
+    TFormOptions options(settings_, this);
+    if (options.exec() != QDialog::Accepted) return;
+    const bool resized = options.settings().windowSize != settings_.windowSize;
+    settings_ = options.settings();
+    if (const auto error = files::saveSettings(options_.dataDir / "Vantorn.ini", settings_))
+      QMessageBox::warning(this, QStringLiteral("Vantorn"), wordText(*error, language()));
+    if (resized) ApplyWindowSize();
+    retext();
+    music_->PlayMusic(settings_.music && !options_.autoplay && !options_.fast);
+  });
   connect(Button2, &QPushButton::clicked, this, [this] {
     effects_->PlayEffect(QStringLiteral("WOpenFo"), false, settings_.sound);
     TFormTopTen(language(), playerFile(), false, this).exec();
@@ -160,8 +175,8 @@ void TForm1::layoutControls() {
   const table::Rect b8 = g.place(600, 440, 130, 32);
   Button7->setGeometry(b7.left, b7.top, b7.width, b7.height);
   Button8->setGeometry(b8.left, b8.top, b8.width, b8.height);
-  for (auto* b : {Button1, Button2, BHistory, Button6, Button7, Button8}) b->setFont(decorFont(g.ScaleSize(15)));
-  for (auto* b : {Button1, Button2, BHistory, Button6}) b->setMinimumHeight(g.ScaleSize(32));
+  for (auto* b : {Button1, Button2, BHistory, Button3, Button6, Button7, Button8}) b->setFont(decorFont(g.ScaleSize(15)));
+  for (auto* b : {Button1, Button2, BHistory, Button3, Button6}) b->setMinimumHeight(g.ScaleSize(32));
   // The player rows are a fixed-pitch table of 39 columns, header included.
   QFont rows(QStringLiteral("Liberation Mono"));
   rows.setPixelSize(g.ScaleSize(14));
@@ -175,6 +190,7 @@ void TForm1::retext() {
   Button6->setText(wordText(Entry::Exit, l));
   Button2->setText(wordText(Entry::TopTen, l));
   BHistory->setText(wordText(Entry::History, l));
+  Button3->setText(wordText(Entry::Options, l));
   Button8->setText(wordText(Entry::ExitToMenu, l));
   menuHeader_->setText(wordText(Entry::ClubMembersHeader, l));
   table::TableTexts t;

@@ -123,6 +123,7 @@ class TForm1 : public QWidget {
   controls::TQexCardsButton* Button6 = nullptr;  // Exit
   controls::TQexCardsButton* Button2 = nullptr;  // Top Ten
   controls::TQexCardsButton* BHistory = nullptr;
+  controls::TQexCardsButton* Button3 = nullptr;  // Options
   table::TableView* table_ = nullptr;
   controls::TQexCardsButton* Button7 = nullptr;
   controls::TQexCardsButton* Button8 = nullptr;

@@ -97,3 +97,40 @@ TEST(Windows, HistoryViewerListsEveryRecord) {
 
 }  // namespace
 }  // namespace vantorn::app
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QTabWidget>
+
+#include "app/options_window.h"
+
+namespace vantorn::app {
+namespace {
+
+TEST(Windows, OptionsSpeakTheChosenLanguageAtOnceAndEditACopy) {
+  app();
+  files::Settings s;
+  s.language = 1;  // Russian
+  TFormOptions w(s);
+  auto* pages = w.findChild<QTabWidget*>();
+  ASSERT_NE(pages, nullptr);
+  EXPECT_EQ(pages->tabText(1), wordText(words::Entry::Multimedia, words::Language::Russian));
+  auto* languages = w.findChild<QComboBox*>(QStringLiteral("ComboBoxLan"));
+  ASSERT_NE(languages, nullptr);
+  languages->setCurrentIndex(0);
+  EXPECT_EQ(pages->tabText(1), QStringLiteral("Multimedia"));
+  EXPECT_EQ(w.windowTitle(), QStringLiteral("Options"));
+  auto* queue = w.findChild<QCheckBox*>(QStringLiteral("CheckQueue"));
+  ASSERT_NE(queue, nullptr);
+  EXPECT_EQ(queue->text(), QStringLiteral("To move on - queue"));
+  queue->setChecked(true);
+  auto* sizes = w.findChild<QComboBox*>(QStringLiteral("ComboBoxSize"));
+  sizes->setCurrentIndex(4);  // "Full screen"
+  EXPECT_TRUE(w.settings().moveInQueue);
+  EXPECT_EQ(w.settings().windowSize, 2);
+  EXPECT_EQ(w.settings().language, 0);
+  EXPECT_FALSE(s.moveInQueue);  // the caller's settings are untouched
+}
+
+}  // namespace
+}  // namespace vantorn::app
