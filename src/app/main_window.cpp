@@ -5,7 +5,9 @@
 #include <QDate>
 #include <QFont>
 #include <QHBoxLayout>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTcpServer>
@@ -598,6 +600,50 @@ void TForm1::leaveTable() {
   Button8->hide();
 }
 
+void TForm1::contextMenuEvent(QContextMenuEvent* e) {
+  if (screen_ == Screen::Intro) return;
+  const words::Language l = language();
+  const bool inGame = screen_ == Screen::Table && game_.state() != core::GameState::GameFinished;
+  QMenu PopupMenu1(this);
+  QAction* genCount = PopupMenu1.addAction(wordText(Entry::GeneralScore, l));
+  QAction* quit = PopupMenu1.addAction(wordText(Entry::ExitToMenu, l));
+  PopupMenu1.addSeparator();
+  QAction* speed = PopupMenu1.addAction(wordText(Entry::Speed, l));
+  genCount->setEnabled(screen_ == Screen::Table);
+  quit->setEnabled(inGame);
+  QAction* chosen = PopupMenu1.exec(e->globalPos());
+  if (chosen == genCount) {
+    effects_->PlayEffect(QStringLiteral("WOpenFo"), false, settings_.sound);
+    const core::GameOutcome& o = game_.outcome();
+    const long long n = game_.gameNumber();
+    const std::int32_t current = game_.gameCompleted() ? o.result : 0;
+    TCount c;
+    c.Count_KonAll = QString::number(n);
+    c.Count_KonCur = QString::number((n - 1) % files::kSeriesLength + 1);
+    c.Count_ScoBeg = QString::number(current_.score);
+    c.Count_ScoCur = QString::number(current);
+    c.Count_ScoAll = QString::number(current_.score + current);
+    c.Count_ReiBeg = QString::fromStdString(files::ratingText(current_.rating));
+    c.Count_ReiCur = QString::fromStdString(files::ratingText(
+        game_.gameCompleted() ? files::updateRating(n, current, n - 1, current_.rating) : current_.rating));
+    TFormCount(l, fromCp1251(current_.name), c, this).exec();
+  } else if (chosen == quit) {
+    effects_->PlayEffect(QStringLiteral("WOpenFo"), false, settings_.sound);
+    const QString question = wordText(Entry::LeaveToMainMenuQuestion, l) + "\n" + wordText(Entry::AllDataWillBeLost, l);
+    if (QMessageBox::question(this, QStringLiteral("Vantorn"), question) != QMessageBox::Yes) return;
+    forfeitClubPlace();
+    if (networkGame()) closeConnection();
+    session_.reset();
+    leaveTable();
+    showMenu();
+  } else if (chosen == speed) {
+    TFormSpeed window(l, settings_.flightSpeed, this);
+    window.exec();
+    settings_.flightSpeed = window.speed();
+    player_->setOptions(table::PlayerOptions{options_.fast, settings_.flyCards, settings_.flightSpeed});
+  }
+}
+
 void TForm1::keyReleaseEvent(QKeyEvent* e) {
   if (screen_ == Screen::Intro) showMenu();
   QWidget::keyReleaseEvent(e);
@@ -623,13 +669,18 @@ void TForm1::closeEvent(QCloseEvent* e) {
   }
   if (networkGame()) closeConnection();
   if (running) {
-    // Leaving a game costs the player his place in the club.
-    files::PlayerFileStore store(playerFile());
-    store.check();
-    if (current_.slot >= 1 && current_.slot <= 5) store.removeRecord(current_.slot);
+    forfeitClubPlace();
     if (options_.autoplay) exitCode_ = 1;
   }
   e->accept();
+}
+
+void TForm1::forfeitClubPlace() {
+  // Leaving a game before its end costs the player his place in the club.
+  files::PlayerFileStore store(playerFile());
+  store.check();
+  if (current_.slot >= 1 && current_.slot <= 5)
+    if (const auto error = store.removeRecord(current_.slot)) qWarning("%s", qPrintable(wordText(*error, language())));
 }
 
 void TForm1::shutDown() {

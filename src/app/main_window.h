@@ -64,6 +64,7 @@ class TForm1 : public QWidget {
 
  protected:
   void keyReleaseEvent(QKeyEvent*) override;
+  void contextMenuEvent(QContextMenuEvent*) override;
   void mouseReleaseEvent(QMouseEvent*) override;
   void closeEvent(QCloseEvent*) override;
   void resizeEvent(QResizeEvent*) override;
@@ -86,6 +87,7 @@ class TForm1 : public QWidget {
   void askSuit();
   void FinishGame();
   void leaveTable();
+  void forfeitClubPlace();
   void menuRowChosen(int slot);
   core::Permutation shuffle();
   bool networkGame() const { return session_ != nullptr; }

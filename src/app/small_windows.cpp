@@ -4,6 +4,8 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMovie>
+#include <QGridLayout>
+#include <QSlider>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -162,6 +164,53 @@ TFormEndGame::TFormEndGame(words::Language language, const platform::Resources& 
     v->addWidget(label);
   }
   v->addWidget(closeButton(this, QStringLiteral("OK")), 0, Qt::AlignCenter);
+}
+
+TFormCount::TFormCount(words::Language language, const QString& playerName, const TCount& count, QWidget* parent)
+    : QDialog(parent) {
+  setWindowTitle(wordText(Entry::ScoreboardPlayer, language) + QStringLiteral(":  ") + playerName);
+  setStyleSheet(kWindowStyle);
+  auto* v = new QVBoxLayout(this);
+  v->addWidget(heading(wordText(Entry::InformationAboutGame, language), 20, QStringLiteral("#ffe27a")));
+  auto* grid = new QGridLayout;
+  const std::pair<Entry, QString> rows[] = {
+      {Entry::GeneralNumberOfGames, count.Count_KonAll}, {Entry::RoundInCurrentCycle, count.Count_KonCur},
+      {Entry::TheInitialScore, count.Count_ScoBeg},      {Entry::TheCurrentScore, count.Count_ScoCur},
+      {Entry::TheGeneralScore, count.Count_ScoAll},      {Entry::TheInitialRating, count.Count_ReiBeg},
+      {Entry::TheCurrentRating, count.Count_ReiCur}};
+  int r = 0;
+  for (const auto& [entry, value] : rows) {
+    grid->addWidget(new QLabel(wordText(entry, language)), r, 0);
+    auto* val = heading(value, 18, QStringLiteral("#ffff00"));
+    val->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    val->setObjectName(QStringLiteral("Value%1").arg(r + 1));
+    grid->addWidget(val, r++, 1);
+  }
+  v->addLayout(grid);
+  v->addWidget(closeButton(this, QStringLiteral("OK")), 0, Qt::AlignCenter);
+}
+
+TFormSpeed::TFormSpeed(words::Language language, int speed, QWidget* parent) : QDialog(parent), FSpeed(speed) {
+  setWindowTitle(wordText(Entry::ChoiceOfSpeed, language));
+  setStyleSheet(kWindowStyle);
+  setFixedWidth(340);
+  auto* v = new QVBoxLayout(this);
+  v->addWidget(heading(wordText(Entry::SelectFlightSpeed, language), 16));
+  auto* slider = new QSlider(Qt::Horizontal);
+  slider->setObjectName(QStringLiteral("TrackBar1"));
+  slider->setRange(1, 6);
+  slider->setValue(std::clamp(speed, 1, 6));
+  slider->setTickPosition(QSlider::TicksBelow);
+  v->addWidget(slider);
+  auto* labels = new QHBoxLayout;
+  for (int i = 1; i <= 6; ++i) {
+    auto* l = new QLabel(QString::number(i));
+    l->setAlignment(Qt::AlignCenter);
+    labels->addWidget(l);
+  }
+  v->addLayout(labels);
+  connect(slider, &QSlider::valueChanged, this, [this](int value) { FSpeed = value; });
+  v->addWidget(closeButton(this, QStringLiteral("Ok")), 0, Qt::AlignCenter);
 }
 
 }  // namespace vantorn::app

@@ -43,4 +43,27 @@ class TFormEndGame : public QDialog {
                QWidget* parent = nullptr);
 };
 
+// The values of the general-score window (`TCount`), as texts.
+struct TCount {
+  QString Count_KonAll, Count_KonCur, Count_ScoBeg, Count_ScoCur, Count_ScoAll, Count_ReiBeg, Count_ReiCur;
+};
+
+// "Information about game": the general score of the current player.
+class TFormCount : public QDialog {
+  Q_OBJECT
+ public:
+  TFormCount(words::Language language, const QString& playerName, const TCount& count, QWidget* parent = nullptr);
+};
+
+// "Choice of speed": the flight speed 1..6, changed at once while the slider moves.
+class TFormSpeed : public QDialog {
+  Q_OBJECT
+ public:
+  TFormSpeed(words::Language language, int speed, QWidget* parent = nullptr);
+  int speed() const { return FSpeed; }
+
+ private:
+  int FSpeed;
+};
+
 }  // namespace vantorn::app

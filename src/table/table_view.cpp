@@ -1,6 +1,7 @@
 #include "table/table_view.h"
 
 #include <QFont>
+#include <QContextMenuEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -271,6 +272,17 @@ void TableView::mouseReleaseEvent(QMouseEvent* e) {
     return;
   }
   if (const int slot = cardUnder(2, pt); slot > 0) Q_EMIT cardClicked(slot, e->button());
+}
+
+void TableView::contextMenuEvent(QContextMenuEvent* e) {
+  // Over the hands and the pile a right click names a card: no window menu there.
+  const QPoint pt = e->pos();
+  const bool overCards = game_ && (layout_.hand[0].contains(pt.x(), pt.y()) || layout_.hand[1].contains(pt.x(), pt.y()) ||
+                                   layout_.table.contains(pt.x(), pt.y()));
+  if (overCards)
+    e->accept();
+  else
+    e->ignore();
 }
 
 void TableView::mouseMoveEvent(QMouseEvent* e) {

@@ -83,6 +83,7 @@ class TableView : public QWidget {
   void paintEvent(QPaintEvent*) override;
   void mouseReleaseEvent(QMouseEvent*) override;
   void mouseMoveEvent(QMouseEvent*) override;
+  void contextMenuEvent(QContextMenuEvent*) override;
 
  private:
   void drawHand(QPainter& p, int seat) const;

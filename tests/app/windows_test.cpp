@@ -134,3 +134,35 @@ TEST(Windows, OptionsSpeakTheChosenLanguageAtOnceAndEditACopy) {
 
 }  // namespace
 }  // namespace vantorn::app
+
+#include <QSlider>
+
+namespace vantorn::app {
+namespace {
+
+TEST(Windows, SpeedWindowChangesTheSpeedWithTheSlider) {
+  app();
+  TFormSpeed w(words::Language::English, 4);
+  auto* slider = w.findChild<QSlider*>(QStringLiteral("TrackBar1"));
+  ASSERT_NE(slider, nullptr);
+  EXPECT_EQ(slider->value(), 4);
+  slider->setValue(6);
+  EXPECT_EQ(w.speed(), 6);
+  slider->setValue(9);  // beyond the range: the slider keeps 6
+  EXPECT_EQ(w.speed(), 6);
+}
+
+TEST(Windows, ScoreWindowShowsItsSevenValues) {
+  app();
+  TCount c{"31", "1", "0", "+35", "35", "0,00", "0,70"};
+  TFormCount w(words::Language::English, QStringLiteral("Tester"), c);
+  EXPECT_EQ(w.windowTitle(), QStringLiteral("Player:  Tester"));
+  auto* first = w.findChild<QLabel*>(QStringLiteral("Value1"));
+  auto* last = w.findChild<QLabel*>(QStringLiteral("Value7"));
+  ASSERT_TRUE(first && last);
+  EXPECT_EQ(first->text(), QStringLiteral("31"));
+  EXPECT_EQ(last->text(), QStringLiteral("0,70"));
+}
+
+}  // namespace
+}  // namespace vantorn::app
