@@ -21,6 +21,7 @@
 #include "core/autoplay.h"
 #include "files/player_file.h"
 #include "platform/resources_builtin.h"
+#include "table/decks.h"
 
 namespace vantorn::app {
 
@@ -82,7 +83,10 @@ TForm1::TForm1(LaunchOptions options)
     effects_->PlayEffect(QStringLiteral("WOpenFo"), false, settings_.sound);
     TFormOptions options(settings_, this);
     if (options.exec() != QDialog::Accepted) return;
-    const bool resized = options.settings().windowSize != settings_.windowSize;
+    const bool resized = options.settings().windowSize != settings_.windowSize ||
+                         options.settings().cardFaces != settings_.cardFaces ||
+                         options.settings().cardBack != settings_.cardBack ||
+                         options.settings().backAlwaysOne != settings_.backAlwaysOne;
     settings_ = options.settings();
     if (const auto error = files::saveSettings(options_.dataDir / "Vantorn.ini", settings_))
       QMessageBox::warning(this, QStringLiteral("Vantorn"), wordText(*error, language()));
@@ -159,12 +163,47 @@ bool TForm1::startUp(QString& message) {
 
 void TForm1::ApplyWindowSize() {
   const QSize screen = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->size() : QSize(760, 500);
-  geometry_ = table::Geometry::forSetting(settings_.windowSize, screen.width(), screen.height());
-  const int weekday = QDate::currentDate().dayOfWeek();  // 1 Monday .. 7 Sunday
-  pictures_.load(&resources_, geometry_.cardWidth(), geometry_.cardHeight(), geometry_.cardClass(), weekday);
+  geometry_ = table::Geometry::forSetting(settings_.windowSize, screen.width(), screen.height(),
+                                          table::deckNarrow(settings_.cardFaces));
+  loadCards();
   table_->setGeometryModel(geometry_);
   setFixedSize(geometry_.clientWidth(), geometry_.clientHeight());
   layoutControls();
+}
+
+int TForm1::PickBack() {
+  // The back of today (Monday 1 .. Sunday 7), back 7 when one back is always used, and a
+  // random one of ten for the styles that have ten.
+  if (settings_.cardBack >= 8 && settings_.cardBack <= 11)
+    return std::uniform_int_distribution<int>(1, 10)(random_);
+  if (settings_.backAlwaysOne) return 7;
+  return QDate::currentDate().dayOfWeek();
+}
+
+void TForm1::loadCards() {
+  const table::CardPictures::Report r = pictures_.load(
+      &resources_, geometry_.cardWidth(), geometry_.cardHeight(), geometry_.cardClass(),
+      table::CardPictures::Choice{settings_.cardFaces, settings_.cardBack, PickBack()});
+  for (const auto& [missing, pack] : {std::pair{r.deckPackMissing, table::deckPack(settings_.cardFaces)},
+                                      std::pair{r.backPackMissing, std::string("QexCards06B.dll")}}) {
+    if (!missing) continue;
+    const QString text = wordText(Entry::CantFindTheFile, language()) + " " + QString::fromStdString(pack);
+    if (options_.autoplay)
+      qWarning("%s", qPrintable(text));
+    else
+      QMessageBox::information(this, QStringLiteral("Vantorn"), text);
+  }
+  // The settings follow what could be loaded.
+  const bool narrowBefore = table::deckNarrow(settings_.cardFaces);
+  settings_.cardFaces = r.used.deck;
+  settings_.cardBack = r.used.backStyle;
+  if (narrowBefore != table::deckNarrow(settings_.cardFaces)) {
+    const QSize screen = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->size() : QSize(760, 500);
+    geometry_ = table::Geometry::forSetting(settings_.windowSize, screen.width(), screen.height(),
+                                            table::deckNarrow(settings_.cardFaces));
+    pictures_.load(&resources_, geometry_.cardWidth(), geometry_.cardHeight(), geometry_.cardClass(),
+                   table::CardPictures::Choice{settings_.cardFaces, settings_.cardBack, PickBack()});
+  }
 }
 
 void TForm1::layoutControls() {

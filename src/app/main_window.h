@@ -73,6 +73,8 @@ class TForm1 : public QWidget {
   enum class Screen { Intro, Menu, Table };
 
   void ApplyWindowSize();
+  void loadCards();
+  int PickBack();
   void layoutControls();
   void fillMenu();
   void retext();

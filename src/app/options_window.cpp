@@ -77,6 +77,26 @@ TFormOptions::TFormOptions(const files::Settings& settings, QWidget* parent) : Q
   m->addStretch();
   FPages->addTab(media, QString());
 
+  auto* cards = new QWidget;
+  auto* c = new QFormLayout(cards);
+  ComboBox1 = new QComboBox;
+  ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
+  for (int d = 0; d < 48; ++d) ComboBox1->addItem(QString());
+  ComboBox1->setCurrentIndex(std::clamp(FSettings.cardFaces, 0, 47));
+  ComboBox2 = new QComboBox;
+  ComboBox2->setObjectName(QStringLiteral("ComboBox2"));
+  for (int b = 0; b < 13; ++b) ComboBox2->addItem(QString::number(b + 1));
+  ComboBox2->setCurrentIndex(std::clamp(FSettings.cardBack, 0, 12));
+  CheckBackOne = new QCheckBox;
+  CheckBackOne->setChecked(FSettings.backAlwaysOne);
+  c->addRow(ComboBox1);
+  c->addRow(ComboBox2);
+  c->addRow(CheckBackOne);
+  FPages->addTab(cards, QString());
+  connect(ComboBox1, &QComboBox::currentIndexChanged, this, [this](int d) { FSettings.cardFaces = d; });
+  connect(ComboBox2, &QComboBox::currentIndexChanged, this, [this](int b) { FSettings.cardBack = b; });
+  connect(CheckBackOne, &QCheckBox::toggled, this, [this](bool on) { FSettings.backAlwaysOne = on; });
+
   auto* fonts = new QWidget;
   auto* f = new QFormLayout(fonts);
   ComboBoxFont = new QComboBox;
@@ -148,7 +168,12 @@ void TFormOptions::retext() {
   setWindowTitle(wordText(Entry::Options, l));
   FPages->setTabText(0, wordText(Entry::OptionsGeneral, l));
   FPages->setTabText(1, wordText(Entry::Multimedia, l));
-  FPages->setTabText(2, wordText(Entry::Fonts, l));
+  FPages->setTabText(2, wordText(Entry::OptionsCards, l));
+  FPages->setTabText(3, wordText(Entry::Fonts, l));
+  // The deck names follow the order of the decks in the table of texts.
+  for (int d = 0; d < 48; ++d)
+    ComboBox1->setItemText(d, wordText(static_cast<Entry>(static_cast<int>(Entry::DeckClassical1) + d), l));
+  CheckBackOne->setText(wordText(Entry::AlwaysOne, l));
   const Entry sizes[] = {Entry::SmallWindow, Entry::AverageWindow1, Entry::AverageWindow2, Entry::LargeWindow,
                          Entry::FullScreen};
   for (int i = 0; i < 5; ++i) ComboBoxSize->setItemText(i, wordText(sizes[i], l));

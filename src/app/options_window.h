@@ -37,6 +37,9 @@ class TFormOptions : public QDialog {
   QCheckBox* CheckSound;
   QCheckBox* CheckMusic;
   QCheckBox* CheckCursor;
+  QComboBox* ComboBox1;  // decks
+  QComboBox* ComboBox2;  // back styles
+  QCheckBox* CheckBackOne;
   QComboBox* ComboBoxFont;
   QSpinBox* SpinEdit1;
   QLabel* LabelScale;

@@ -6,6 +6,7 @@
 #include <QPainterPath>
 
 #include "platform/resources.h"
+#include "table/decks.h"
 
 namespace vantorn::table {
 
@@ -37,19 +38,40 @@ QString rankText(char rank) {
 
 }  // namespace
 
-void CardPictures::load(const platform::Resources* res, int width, int height, int cardClass, int weekday) {
+CardPictures::Report CardPictures::load(const platform::Resources* res, int width, int height, int cardClass,
+                                       Choice choice) {
   width_ = width;
   height_ = height;
   faces_.clear();
-  // The small size uses the built-in bitmaps, the other sizes the large PNG pictures.
-  auto builtin = [&](const QString& name) {
-    QImage img;
-    if (res) {
-      if (cardClass == 1)
-        platform::LoadBitmap(*res, name, img);
-      else
-        platform::LoadPackPng(*res, name + "B", QString(), img);
+  Report report;
+  if (choice.deck < 0 || choice.deck >= kDeckCount) choice.deck = 0;
+  if (choice.backStyle < 0 || choice.backStyle >= kBackStyleCount) choice.backStyle = 0;
+  QString pack = QString::fromStdString(deckPack(choice.deck));
+  if (!pack.isEmpty() && (!res || !res->packPresent(pack))) {
+    report.deckPackMissing = true;
+    choice.deck = 0;
+    pack.clear();
+  }
+  bool narrow = deckNarrow(choice.deck);
+  // A narrow deck at the larger sizes needs the backs of the pack even with style 0.
+  const QString backs = QString::fromStdString(backPack(choice.backStyle, cardClass, narrow));
+  if (!backs.isEmpty() && (!res || !res->packPresent(backs))) {
+    report.backPackMissing = true;
+    if (choice.backStyle == 0) {  // the narrow deck cannot be shown without its backs
+      choice.deck = 0;
+      pack.clear();
+      narrow = false;
     }
+    choice.backStyle = 0;
+  }
+
+  auto picture = [&](const QString& name, const QString& from) {
+    QImage img;
+    if (!res) return img;
+    if (from.isEmpty() && cardClass == 1)
+      platform::LoadBitmap(*res, name, img);
+    else
+      platform::LoadPackPng(*res, name, from, img);
     return img;
   };
   for (int n = 1; n <= 26; ++n) {
@@ -57,16 +79,26 @@ void CardPictures::load(const platform::Resources* res, int width, int height, i
       const Card c = core::deckCard(n, first);
       const QString code = QString::fromStdString(c.code());
       if (faces_.contains(code)) continue;
-      QImage img = builtin(code);
+      QImage img = picture(QString::fromStdString(faceName(c, choice.deck, cardClass)), pack);
+      if (!img.isNull() && !pack.isEmpty()) {
+        // Pack faces are stored with an ellipse inverted; inverting it again restores them.
+        img = img.convertToFormat(QImage::Format_ARGB32);
+        if (cardClass == 1)
+          platform::InvertEllipse(img, 10, 10, 84, 59);
+        else
+          platform::InvertEllipse(img, 10, 10, 188, narrow ? 116 : 136);
+      }
       if (img.isNull()) img = paintedFace(c);
       faces_.insert(code, img.scaled(width_, height_, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     }
   }
-  static const char* kWeekdayBacks[] = {"Ob01Mo", "Ob02Tu", "Ob03We", "Ob04Th", "Ob05Fr", "Ob06Su", "Ob07Su"};
-  const QString backName = kWeekdayBacks[std::clamp(weekday, 1, 7) - 1];
-  QImage back = builtin(backName);
-  if (back.isNull()) back = paintedBack();
-  back_ = back.scaled(width_, height_, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  const int back = std::clamp(choice.back, 1, backCount(choice.backStyle));
+  QImage backImg = picture(QString::fromStdString(backName(back, choice.backStyle, cardClass, narrow)),
+                           QString::fromStdString(backPack(choice.backStyle, cardClass, narrow)));
+  if (backImg.isNull()) backImg = paintedBack();
+  back_ = backImg.scaled(width_, height_, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  report.used = choice;
+  return report;
 }
 
 const QImage& CardPictures::face(Card c) const {

@@ -17,10 +17,22 @@ namespace vantorn::table {
 
 class CardPictures {
  public:
+  // What to load: the deck 0..47, the back style 0..12 and the back 1..10 of this deal.
+  struct Choice {
+    int deck = 0;
+    int backStyle = 0;
+    int back = 1;
+  };
+  // What fell back: the pack of the deck or of the backs was missing.
+  struct Report {
+    bool deckPackMissing = false;
+    bool backPackMissing = false;
+    Choice used;
+  };
   // Loads the faces and the back for a card of width by height pixels (cardClass 1 uses
-  // the small bitmaps, the other classes the large PNG pictures). `weekday` 1..7
-  // (Monday..Sunday) picks the back.
-  void load(const platform::Resources* res, int width, int height, int cardClass, int weekday);
+  // the small pictures, the other classes the large ones). A missing pack falls back to
+  // the built-in deck or backs.
+  Report load(const platform::Resources* res, int width, int height, int cardClass, Choice choice);
 
   const QImage& face(core::Card c) const;
   const QImage& back() const { return back_; }

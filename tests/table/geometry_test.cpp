@@ -75,3 +75,44 @@ TEST(Pile, RisesTwoPixelsEveryFourCards) {
 
 }  // namespace
 }  // namespace vantorn::table
+
+#include "table/decks.h"
+#include "core/card.h"
+
+namespace vantorn::table {
+namespace {
+
+TEST(Decks, NamesPacksAndWidths) {
+  using core::Card;
+  const Card ace = *Card::fromCode("Pi5A");
+  const Card nine = *Card::fromCode("Ch09");
+  const Card king = *Card::fromCode("Kr4K");
+  EXPECT_EQ(faceName(ace, 0, 1), "Pi5A");
+  EXPECT_EQ(faceName(ace, 0, 0), "Pi5AB");
+  EXPECT_EQ(faceName(nine, 13, 1), "Ch09Mod");  // deck 13 borrows its numbers
+  EXPECT_EQ(faceName(king, 13, 2), "Kr4KParB");
+  EXPECT_EQ(faceName(ace, 6, 1), "Pi5ACor");
+  EXPECT_EQ(faceName(nine, 6, 1), "Ch09Mod");
+  EXPECT_EQ(faceName(ace, 25, 1), "Pi5ABoy");
+  EXPECT_EQ(faceName(nine, 25, 1), "Ch09Rhi");
+  EXPECT_EQ(faceName(Card::redJoker(), 27, 0), "PoRedUSRB");
+  EXPECT_EQ(deckPack(0), "");
+  EXPECT_EQ(deckPack(31), "QexCards06A.dll");
+  EXPECT_EQ(deckPack(32), "QexCards06B.dll");
+  EXPECT_EQ(deckPack(47), "QexCards06C.dll");
+  EXPECT_FALSE(deckNarrow(27));
+  EXPECT_TRUE(deckNarrow(28));
+  EXPECT_FALSE(deckNarrow(40));
+  EXPECT_FALSE(deckNarrow(45));
+  EXPECT_TRUE(deckNarrow(47));
+  EXPECT_EQ(backName(3, 0, 1, false), "Ob03We");
+  EXPECT_EQ(backName(10, 8, 0, false), "Ob10XXAniB");
+  EXPECT_EQ(backName(1, 5, 2, true), "Ob01MoCheU");
+  EXPECT_EQ(backPack(0, 1, true), "");
+  EXPECT_EQ(backPack(0, 0, true), "QexCards06B.dll");
+  EXPECT_EQ(backCount(9), 10);
+  EXPECT_EQ(backCount(12), 7);
+}
+
+}  // namespace
+}  // namespace vantorn::table
