@@ -417,11 +417,13 @@ void TForm1::handleNotices(const std::vector<net::Notice>& notices) {
     switch (n.kind) {
       case net::NoticeKind::PeerIntroduced:
         // The waiting window's OK: the server starts the game and deals.
+        opponentName_ = session_->opponentName();
         showTable();
         game_.startGame(static_cast<std::int32_t>(current_.games + 1), static_cast<std::int32_t>(current_.score));
         game_.deal(shuffle());
         break;
       case net::NoticeKind::Answered:
+        opponentName_ = session_->opponentName();
         showTable();
         break;
       case net::NoticeKind::Chat:
@@ -599,7 +601,7 @@ void TForm1::FinishGame() {
   const FinishResult r =
       finishLocalGame(current_, game_.outcome(), playerFile(), options_.dataDir / "History", files::nowStamp(),
                       network ? files::GameKind::Network : files::GameKind::Local,
-                      network ? session_->opponentName() : std::string());
+                      network ? opponentName_ : std::string());
   if (network) closeConnection();
   ++finishedGames_;
   for (const auto& err : {r.historyError, r.playerFileError})

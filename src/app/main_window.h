@@ -138,6 +138,7 @@ class TForm1 : public QWidget {
   QTimer Timer1;
 
   std::unique_ptr<net::DirectSession> session_;
+  std::string opponentName_;  // kept for the history: the session forgets it when the peer leaves
   QTcpServer* ServerSocket1 = nullptr;
   QTcpSocket* socket_ = nullptr;
 };
