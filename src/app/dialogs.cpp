@@ -9,6 +9,9 @@
 #include "app/ui_text.h"
 #include "controls/cards_button.h"
 #include "files/player_file.h"
+#include "net/direct_address.h"
+
+#include <QRadioButton>
 
 namespace vantorn::app {
 
@@ -56,7 +59,8 @@ void TFormMast::closeEvent(QCloseEvent* e) {
 }
 
 TFormPassword::TFormPassword(words::Language language, const QString& registeredName,
-                             const QString& expectedPassword, QWidget* parent)
+                             const QString& expectedPassword, QWidget* parent, bool network, const QString& address,
+                             const QString& port)
     : QDialog(parent), FLanguage(language), FNew(registeredName.isEmpty()), FExpected(expectedPassword) {
   setWindowTitle(wordText(Entry::Welcome, language));
   setStyleSheet(QStringLiteral("QDialog { background: #1d3b2a; } QLabel { color: white; }"));
@@ -78,6 +82,27 @@ TFormPassword::TFormPassword(words::Language language, const QString& registered
     FAgain->setMaxLength(static_cast<int>(files::kPasswordLength));
     grid->addWidget(new QLabel(wordText(Entry::AndOnceAgainForCheck, language)), row, 0);
     grid->addWidget(FAgain, row++, 1);
+  }
+  if (network) {
+    grid->addWidget(new QLabel(wordText(Entry::ServerClient, language)), row++, 0, 1, 2);
+    FServer = new QRadioButton(wordText(Entry::ServerCreatesGame, language));
+    FClient = new QRadioButton(wordText(Entry::ClientEntersGame, language));
+    FServer->setObjectName(QStringLiteral("RadioServer"));
+    FClient->setObjectName(QStringLiteral("RadioClient"));
+    for (auto* r : {FServer, FClient}) r->setStyleSheet(QStringLiteral("color: white;"));
+    FServer->setChecked(true);
+    grid->addWidget(FServer, row++, 0, 1, 2);
+    grid->addWidget(FClient, row++, 0, 1, 2);
+    Edit3 = new QLineEdit(address);
+    Edit3->setObjectName(QStringLiteral("Edit3"));
+    Edit3->setMaxLength(15);
+    Edit4 = new QLineEdit(port);
+    Edit4->setObjectName(QStringLiteral("Edit4"));
+    Edit4->setMaxLength(5);
+    grid->addWidget(new QLabel(wordText(Entry::EnterServerIp, language)), row, 0);
+    grid->addWidget(Edit3, row++, 1);
+    grid->addWidget(new QLabel(wordText(Entry::EnterServerPort, language)), row, 0);
+    grid->addWidget(Edit4, row++, 1);
   }
   FMessage = new QLabel;
   FMessage->setStyleSheet(QStringLiteral("color: #ff8080; font-weight: bold;"));
@@ -110,7 +135,62 @@ void TFormPassword::accept() {
     FMessage->setText(wordText(Entry::IncorrectPassword, FLanguage));
     return;
   }
+  if (Edit3) {
+    switch (net::checkNetworkFields(client(), address().toStdString(), port().toStdString())) {
+      case net::NetworkCheck::IncorrectAddress:
+        FMessage->setText(wordText(Entry::IncorrectIpAddress, FLanguage));
+        Edit3->setFocus();
+        return;
+      case net::NetworkCheck::IncorrectPort:
+        FMessage->setText(wordText(Entry::IncorrectPort, FLanguage));
+        Edit4->setFocus();
+        return;
+      case net::NetworkCheck::Ok:
+        break;
+    }
+  }
   QDialog::accept();
+}
+
+bool TFormPassword::client() const { return FClient && FClient->isChecked(); }
+QString TFormPassword::address() const { return Edit3 ? Edit3->text().trimmed() : QString(); }
+QString TFormPassword::port() const { return Edit4 ? Edit4->text().trimmed() : QString(); }
+
+TFormWait::TFormWait(words::Language language, bool server, QWidget* parent) : QDialog(parent), FLanguage(language) {
+  setWindowTitle(wordText(Entry::PleaseWait, language));
+  setStyleSheet(QStringLiteral("QDialog { background: #1d3b2a; } QLabel { color: white; }"));
+  auto* v = new QVBoxLayout(this);
+  Label1 = new QLabel(wordText(server ? Entry::WaitingForOtherPlayers : Entry::ExpectationOfGame, language));
+  Label2 = new QLabel(wordText(Entry::SecondPlayerConnected, language));
+  Label1->setObjectName(QStringLiteral("Label1"));
+  Label2->setObjectName(QStringLiteral("Label2"));
+  Label2->hide();
+  v->addWidget(Label1);
+  v->addWidget(Label2);
+  auto* row = new QHBoxLayout;
+  FOk = new controls::TQexCardsButton(QStringLiteral("OK"));
+  FOk->setObjectName(QStringLiteral("ButtonOk"));
+  auto* cancel = new controls::TQexCardsButton(wordText(Entry::Cancel, language));
+  FOk->setMinimumSize(110, 30);
+  cancel->setMinimumSize(110, 30);
+  FOk->setEnabled(false);
+  connect(FOk, &QPushButton::clicked, this, &QDialog::accept);
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  row->addWidget(FOk);
+  row->addWidget(cancel);
+  v->addLayout(row);
+}
+
+void TFormWait::peerConnected() {
+  Label2->show();
+  FOk->setEnabled(true);
+}
+
+void TFormWait::noGames() { Label1->setText(wordText(Entry::NoAccessibleGames, FLanguage)); }
+
+void TFormWait::closeEvent(QCloseEvent* e) {
+  reject();
+  e->accept();
 }
 
 }  // namespace vantorn::app

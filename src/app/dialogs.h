@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 
 #include "core/card.h"
 #include "words/text.h"
@@ -32,11 +33,16 @@ class TFormMast : public QDialog {
 class TFormPassword : public QDialog {
   Q_OBJECT
  public:
-  // `registeredName` empty: a new player.
+  // `registeredName` empty: a new player. With `network` the dialog also asks whether
+  // this program creates the game or enters it, and the server's address and port.
   TFormPassword(words::Language language, const QString& registeredName, const QString& expectedPassword,
-                QWidget* parent = nullptr);
+                QWidget* parent = nullptr, bool network = false, const QString& address = {},
+                const QString& port = {});
   QString name() const { return FName->text().trimmed(); }
   QString password() const { return FPassword->text(); }
+  bool client() const;
+  QString address() const;
+  QString port() const;
 
  private:
   void accept() override;
@@ -48,6 +54,28 @@ class TFormPassword : public QDialog {
   QLineEdit* FPassword;
   QLineEdit* FAgain = nullptr;
   QLabel* FMessage;
+  QRadioButton* FServer = nullptr;
+  QRadioButton* FClient = nullptr;
+  QLineEdit* Edit3 = nullptr;  // server address
+  QLineEdit* Edit4 = nullptr;  // port
+};
+
+// "Please, wait...": the progress of the connection. The server's OK is enabled when the
+// other player has introduced himself; Cancel gives up.
+class TFormWait : public QDialog {
+  Q_OBJECT
+ public:
+  TFormWait(words::Language language, bool server, QWidget* parent = nullptr);
+  void peerConnected();   // the server's second line and its OK
+  void noGames();         // the client found no game at the address
+ protected:
+  void closeEvent(QCloseEvent* e) override;
+
+ private:
+  words::Language FLanguage;
+  QLabel* Label1;
+  QLabel* Label2;
+  QPushButton* FOk;
 };
 
 }  // namespace vantorn::app

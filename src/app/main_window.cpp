@@ -92,6 +92,7 @@ TForm1::TForm1(LaunchOptions options)
       QMessageBox::warning(this, QStringLiteral("Vantorn"), wordText(*error, language()));
     if (resized) ApplyWindowSize();
     retext();
+    fillMenu();  // network play shows the network players
     music_->PlayMusic(settings_.music && !options_.autoplay && !options_.fast);
   });
   connect(Button2, &QPushButton::clicked, this, [this] {
@@ -328,14 +329,47 @@ void TForm1::menuRowChosen(int slot) {
     if (!r) return;
     p = *r;
   }
-  TFormPassword dialog(language(), slot == 6 ? QString() : fromCp1251(p.name), fromCp1251(p.password), this);
+  const bool network = settings_.networkPlay;
+  effects_->PlayEffect(QStringLiteral("WOpenFo"), false, settings_.sound);
+  TFormPassword dialog(language(), slot == 6 ? QString() : fromCp1251(p.name), fromCp1251(p.password), this, network,
+                       QString::fromStdString(settings_.serverAddress), QString::fromStdString(settings_.serverPort));
   if (dialog.exec() != QDialog::Accepted) return;
   if (slot == 6) {
     p.slot = 6;
     p.name = toCp1251(dialog.name());
     p.password = toCp1251(dialog.password());
   }
-  startGame(p);
+  if (!network) {
+    startGame(p);
+    return;
+  }
+  const bool client = dialog.client();
+  settings_.serverPort = dialog.port().toStdString();
+  if (client) settings_.serverAddress = dialog.address().toStdString();
+  const int port = dialog.port().toInt();
+  if (client)
+    joinGame(p, dialog.address(), port);
+  else
+    hostGame(p, port);
+  TFormWait wait(language(), !client, this);
+  wait_ = &wait;
+  const int answer = wait.exec();
+  wait_ = nullptr;
+  if (answer == QDialog::Accepted) {
+    if (!client) beginServerGame();
+    return;
+  }
+  closeConnection();
+  session_.reset();
+  showMenu();
+}
+
+void TForm1::beginServerGame() {
+  if (!session_ || screen_ == Screen::Table) return;
+  showTable();
+  game_.startGame(static_cast<std::int32_t>(current_.games + 1), static_cast<std::int32_t>(current_.score));
+  game_.deal(shuffle());
+  afterCoreCall();
 }
 
 void TForm1::showTable() {
@@ -367,7 +401,12 @@ void TForm1::openSession(const CurrentPlayer& player, net::DirectRole role) {
   connect(socket_, &QTcpSocket::readyRead, this, &TForm1::ServerSocket1ClientRead);
   connect(socket_, &QTcpSocket::disconnected, this, &TForm1::socketClosed);
   connect(socket_, &QTcpSocket::errorOccurred, this, [this](QAbstractSocket::SocketError) {
-    if (socket_ && socket_->state() != QAbstractSocket::ConnectedState) socketClosed();
+    if (!socket_ || socket_->state() == QAbstractSocket::ConnectedState) return;
+    if (wait_) {
+      wait_->noGames();  // the client found no game; the user can only cancel
+      return;
+    }
+    socketClosed();
   });
 }
 
@@ -376,7 +415,8 @@ void TForm1::hostGame(const CurrentPlayer& player, int port) {
   ServerSocket1 = new QTcpServer(this);
   if (!ServerSocket1->listen(QHostAddress::Any, static_cast<quint16>(port))) {
     qWarning("vantorn: cannot listen on port %d: %s", port, qPrintable(ServerSocket1->errorString()));
-    endRun(1);
+    if (options_.autoplay) endRun(1);
+    else if (wait_) wait_->noGames();
     return;
   }
   connect(ServerSocket1, &QTcpServer::newConnection, this, [this, player] {
@@ -416,14 +456,20 @@ void TForm1::handleNotices(const std::vector<net::Notice>& notices) {
   for (const net::Notice& n : notices) {
     switch (n.kind) {
       case net::NoticeKind::PeerIntroduced:
-        // The waiting window's OK: the server starts the game and deals.
+        // The server starts the game and deals when its user presses OK in the waiting
+        // window (at once when unattended).
         opponentName_ = session_->opponentName();
+        if (wait_) {
+          wait_->peerConnected();
+          break;
+        }
         showTable();
         game_.startGame(static_cast<std::int32_t>(current_.games + 1), static_cast<std::int32_t>(current_.score));
         game_.deal(shuffle());
         break;
       case net::NoticeKind::Answered:
         opponentName_ = session_->opponentName();
+        if (wait_) wait_->accept();
         showTable();
         break;
       case net::NoticeKind::Chat:

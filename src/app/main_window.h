@@ -102,9 +102,12 @@ class TForm1 : public QWidget {
   void endRun(int status);
   CurrentPlayer autoplayPlayer(const std::filesystem::path& file) const;
   words::Language language() const { return words::languageFromIndex(settings_.language); }
+  // The player file of the mode: network games keep their own club.
   std::filesystem::path playerFile() const {
-    return options_.dataDir / (networkGame() ? "Vantorn.net" : "Vantorn.clb");
+    const bool network = networkGame() || (screen_ != Screen::Table && settings_.networkPlay);
+    return options_.dataDir / (network ? "Vantorn.net" : "Vantorn.clb");
   }
+  void beginServerGame();
 
   LaunchOptions options_;
   files::Settings settings_;
@@ -138,7 +141,8 @@ class TForm1 : public QWidget {
   QTimer Timer1;
 
   std::unique_ptr<net::DirectSession> session_;
-  std::string opponentName_;  // kept for the history: the session forgets it when the peer leaves
+  std::string opponentName_;
+  class TFormWait* wait_ = nullptr;  // open while a connection is being made from the dialogs  // kept for the history: the session forgets it when the peer leaves
   QTcpServer* ServerSocket1 = nullptr;
   QTcpSocket* socket_ = nullptr;
 };

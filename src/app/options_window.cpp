@@ -64,6 +64,11 @@ TFormOptions::TFormOptions(const files::Settings& settings, QWidget* parent) : Q
   g->addRow(CheckFly);
   g->addRow(LabelSpeed, TrackSpeed);
   g->addRow(CheckCursor);
+  CheckNetwork = new QCheckBox;
+  CheckNetwork->setObjectName(QStringLiteral("CheckNetwork"));
+  CheckNetwork->setChecked(FSettings.networkPlay);
+  g->addRow(CheckNetwork);
+  connect(CheckNetwork, &QCheckBox::toggled, this, [this](bool on) { FSettings.networkPlay = on; });
   FPages->addTab(general, QString());
 
   auto* media = new QWidget;
@@ -181,6 +186,7 @@ void TFormOptions::retext() {
   CheckFly->setText(wordText(Entry::FlyCards, l));
   LabelSpeed->setText(wordText(Entry::Speed, l) + QStringLiteral(": %1").arg(TrackSpeed->value()));
   CheckCursor->setText(wordText(Entry::RedMouseCursor, l));
+  CheckNetwork->setText(wordText(Entry::Multiplayer, l));
   CheckSound->setText(wordText(Entry::Sound, l));
   CheckMusic->setText(wordText(Entry::Music, l));
   const Entry roles[] = {Entry::LargeFont, Entry::SmallFont, Entry::SpecialFont, Entry::SpecialFont};

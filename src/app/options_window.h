@@ -37,6 +37,7 @@ class TFormOptions : public QDialog {
   QCheckBox* CheckSound;
   QCheckBox* CheckMusic;
   QCheckBox* CheckCursor;
+  QCheckBox* CheckNetwork;
   QComboBox* ComboBox1;  // decks
   QComboBox* ComboBox2;  // back styles
   QCheckBox* CheckBackOne;

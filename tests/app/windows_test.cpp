@@ -166,3 +166,52 @@ TEST(Windows, ScoreWindowShowsItsSevenValues) {
 
 }  // namespace
 }  // namespace vantorn::app
+
+#include <QRadioButton>
+
+namespace vantorn::app {
+namespace {
+
+TEST(Windows, NetworkWelcomeChecksTheAddressAndThePort) {
+  app();
+  TFormPassword d(words::Language::English, QString(), QString(), nullptr, true, QStringLiteral("127.0.0.1"),
+                  QStringLiteral("25666"));
+  auto* client = d.findChild<QRadioButton*>(QStringLiteral("RadioClient"));
+  auto* address = d.findChild<QLineEdit*>(QStringLiteral("Edit3"));
+  auto* port = d.findChild<QLineEdit*>(QStringLiteral("Edit4"));
+  ASSERT_TRUE(client && address && port);
+  d.show();
+  client->setChecked(true);
+  address->setText(QStringLiteral("127.0.1"));
+  QMetaObject::invokeMethod(&d, "accept");
+  EXPECT_TRUE(d.isVisible());
+  address->setText(QStringLiteral("127.0.0.1"));
+  port->setText(QStringLiteral("70000"));
+  QMetaObject::invokeMethod(&d, "accept");
+  EXPECT_TRUE(d.isVisible());
+  port->setText(QStringLiteral("25666"));
+  QMetaObject::invokeMethod(&d, "accept");
+  EXPECT_FALSE(d.isVisible());
+  EXPECT_TRUE(d.client());
+  EXPECT_EQ(d.port(), QStringLiteral("25666"));
+}
+
+TEST(Windows, WaitingWindowOffersOkOnlyWhenThePeerIsThere) {
+  app();
+  TFormWait w(words::Language::English, true);
+  auto* ok = w.findChild<QPushButton*>(QStringLiteral("ButtonOk"));
+  auto* second = w.findChild<QLabel*>(QStringLiteral("Label2"));
+  ASSERT_TRUE(ok && second);
+  w.show();
+  EXPECT_FALSE(ok->isEnabled());
+  EXPECT_FALSE(second->isVisible());
+  w.peerConnected();
+  EXPECT_TRUE(ok->isEnabled());
+  EXPECT_TRUE(second->isVisible());
+  TFormWait c(words::Language::English, false);
+  c.noGames();
+  EXPECT_EQ(c.findChild<QLabel*>(QStringLiteral("Label1"))->text(), QStringLiteral("There are no accessible games"));
+}
+
+}  // namespace
+}  // namespace vantorn::app
