@@ -168,6 +168,22 @@ void TForm1::ApplyWindowSize() {
                                           table::deckNarrow(settings_.cardFaces));
   loadCards();
   table_->setGeometryModel(geometry_);
+  // The table's own pictures: the small ones at window size 1, the large ones stretched.
+  const bool small = settings_.windowSize == 1;
+  auto png = [this](const QString& name) {
+    QImage img;
+    platform::LoadPackPng(resources_, name, QString(), img);
+    return img;
+  };
+  table::TableDecor decor;
+  decor.panel = png(small ? QStringLiteral("TabloSm") : QStringLiteral("TabloBg"));
+  decor.plateName = png(small ? QStringLiteral("SPYellow") : QStringLiteral("SPYellowB"));
+  decor.plateMessage = png(small ? QStringLiteral("SPBlue") : QStringLiteral("SPBlueB"));
+  decor.frame = png(small ? QStringLiteral("RamkaBBSm") : QStringLiteral("RamkaBBBg"));
+  const bool bigStars = geometry_.s() >= 2.0;
+  decor.starBlack = png(bigStars ? QStringLiteral("ZvezdaX") : QStringLiteral("ZvezdaXSm"));
+  decor.starRed = png(bigStars ? QStringLiteral("ZvezdaR") : QStringLiteral("ZvezdaRSm"));
+  table_->setDecor(decor);
   setFixedSize(geometry_.clientWidth(), geometry_.clientHeight());
   layoutControls();
 }

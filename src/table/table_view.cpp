@@ -190,71 +190,103 @@ void TableView::drawHand(QPainter& p, int seat) const {
 void TableView::drawPlate(QPainter& p, int seat) const {
   const Rect& r = layout_.plate[static_cast<std::size_t>(seat - 1)];
   const bool speaking = seat == 2 && scene_.speaking;
-  QPainterPath path;
-  path.addRoundedRect(QRectF(r.left, r.top, r.width, r.height), r.height / 2.0, r.height / 2.0);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.fillPath(path, speaking ? QColor(40, 70, 190, 220) : QColor(190, 150, 20, 220));
-  p.setPen(QColor(255, 255, 255));
+  const QRect area(r.left, r.top, r.width, r.height);
+  const QImage& plate = speaking ? decor_.plateMessage : decor_.plateName;
+  if (!plate.isNull()) {
+    p.drawImage(area, plate);
+  } else {
+    QPainterPath path;
+    path.addRoundedRect(QRectF(area), r.height / 2.0, r.height / 2.0);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.fillPath(path, speaking ? QColor(40, 70, 190, 220) : QColor(190, 150, 20, 220));
+  }
+  // The text in bold white, a size smaller while it is too wide for the plate.
+  const QString text = speaking ? texts_.oneMoment : texts_.names[seat - 1].trimmed();
   QFont f(QStringLiteral("Comic Neue"));
   f.setBold(true);
-  f.setPixelSize(geometry_.ScaleSize(16));
+  for (int size : {18, 16, 14}) {
+    f.setPixelSize(geometry_.ScaleSize(size));
+    if (QFontMetrics(f).horizontalAdvance(text) <= geometry_.ScaleSize(150)) break;
+  }
   p.setFont(f);
-  p.drawText(QRect(r.left, r.top, r.width, r.height), Qt::AlignCenter,
-             speaking ? texts_.oneMoment : texts_.names[seat - 1].trimmed());
+  p.setPen(QColor(255, 255, 255));
+  p.drawText(area, Qt::AlignCenter, text);
 }
 
 void TableView::drawPanel(QPainter& p, int seat) const {
   const Rect& r = layout_.panel[static_cast<std::size_t>(seat - 1)];
-  QPainterPath path;
-  path.addRoundedRect(QRectF(r.left, r.top, r.width, r.height), 8, 8);
-  p.fillPath(path, QColor(0, 0, 0, 110));
-  p.setPen(QColor(255, 230, 120));
-  QFont f(QStringLiteral("Comic Neue"));
-  f.setBold(true);
-  f.setPixelSize(geometry_.ScaleSize(15));
-  p.setFont(f);
+  const QRect area(r.left, r.top, r.width, r.height);
+  if (!decor_.panel.isNull()) {
+    p.drawImage(area, decor_.panel);
+  } else {
+    QPainterPath path;
+    path.addRoundedRect(QRectF(area), 8, 8);
+    p.fillPath(path, QColor(0, 0, 0, 110));
+  }
   const int player = seat;
   const auto& b = game_->bonuses(player);
-  // Name (with the first mover's star), the game total in large digits, this deal's
-  // bonuses below it.
-  QString name = texts_.names[seat - 1].trimmed();
-  if (scene_.firstMover == player) name = QStringLiteral("\u2605 ") + name;
-  const int third = r.height / 3;
-  p.drawText(QRect(r.left + 8, r.top + 2, r.width - 16, third), Qt::AlignLeft | Qt::AlignVCenter, name);
-  QFont big = f;
-  big.setPixelSize(geometry_.ScaleSize(30));
-  p.setFont(big);
-  p.setPen(QColor(255, 255, 255));
-  p.drawText(QRect(r.left + 8, r.top + third, r.width - 16, third), Qt::AlignCenter, QString::number(game_->total(player)));
-  if (b.ownJoker != 0 || b.goingOut != 0) {
-    p.setFont(f);
-    p.setPen(QColor(120, 230, 255));
-    p.drawText(QRect(r.left + 8, r.top + 2 * third, r.width - 16, third), Qt::AlignCenter,
-               QString::number(b.ownJoker + b.goingOut));
+  const auto S = [this](int v) { return geometry_.ScaleSize(v); };
+  QFont f(QStringLiteral("Comic Neue"));
+  f.setBold(true);
+  // The game total in magenta across the top of the panel.
+  f.setPixelSize(S(30));
+  p.setFont(f);
+  p.setPen(QColor(255, 0, 255));
+  p.drawText(QRect(r.left, r.top + S(10), S(155), S(40)), Qt::AlignCenter, QString::number(game_->total(player)));
+  // This deal's penalty (left, blue) and bonuses (right, navy).
+  f.setPixelSize(S(24));
+  p.setFont(f);
+  const int penalty = game_->dealPenalty(player);
+  const int bonus = b.ownJoker + b.goingOut;
+  if (penalty != 0) {
+    p.setPen(QColor(0, 0, 255));
+    p.drawText(QRect(r.left + S(15), r.top + S(50), S(35), S(31)), Qt::AlignCenter, QString::number(penalty));
   }
+  if (bonus != 0) {
+    p.setPen(QColor(0, 0, 128));
+    p.drawText(QRect(r.left + S(55), r.top + S(50), S(45), S(31)), Qt::AlignCenter, QString::number(bonus));
+  }
+  // The first mover's star in his colour.
+  if (scene_.firstMover == player && game_) {
+    const bool black = core::playerColour(game_->config().program, player) == core::Colour::Black;
+    const QImage& star = black ? decor_.starBlack : decor_.starRed;
+    const QRect place(r.left + S(105), r.top + S(50), S(35), S(31));
+    if (!star.isNull())
+      p.drawImage(QRect(place.topLeft(), star.size().scaled(place.size(), Qt::KeepAspectRatio)), star);
+    else {
+      p.setPen(black ? QColor(20, 20, 20) : QColor(220, 0, 0));
+      p.drawText(place, Qt::AlignCenter, QStringLiteral("\u2605"));
+    }
+  }
+  // The player's name under the panel.
+  f.setPixelSize(S(14));
+  p.setFont(f);
+  p.setPen(QColor(255, 230, 120));
+  p.drawText(QRect(r.left, r.bottom() + S(2), r.width, S(18)), Qt::AlignCenter, texts_.names[seat - 1].trimmed());
 }
 
 void TableView::drawCounter(QPainter& p) const {
   const Rect& r = layout_.counter;
+  const auto S = [this](int v) { return geometry_.ScaleSize(v); };
+  if (!decor_.frame.isNull()) p.drawImage(QRect(r.left, r.top, r.width, r.height), decor_.frame);
   QFont f(QStringLiteral("Comic Neue"));
   f.setBold(true);
-  f.setPixelSize(geometry_.ScaleSize(16));
+  f.setPixelSize(S(24));
   p.setFont(f);
-  p.setPen(QColor(255, 255, 255));
-  p.drawText(QRect(r.left, r.top, r.width, r.height / 3), Qt::AlignCenter,
+  p.setPen(QColor(0, 0, 255));
+  p.drawText(QRect(r.left, r.top + S(8), r.width, S(28)), Qt::AlignCenter,
              texts_.round + " " + QString::number(scene_.dealNumber));
-  if (scene_.orderedSuit != core::kNoSuit) {
-    p.setPen(QColor(0, 200, 0));
-    p.drawText(QRect(r.left, r.top + r.height / 3, r.width, r.height / 3), Qt::AlignCenter, texts_.order);
-    static const QString signs[] = {QStringLiteral("\u2665"), QStringLiteral("\u2666"), QStringLiteral("\u2663"),
-                                    QStringLiteral("\u2660")};
-    for (int i = 0; i < 4; ++i) {
-      if (core::kSuitsInOrder[static_cast<std::size_t>(i)] != scene_.orderedSuit) continue;
-      f.setPixelSize(geometry_.ScaleSize(40));
-      p.setFont(f);
-      p.setPen(i < 2 ? QColor(220, 30, 30) : QColor(40, 80, 230));
-      p.drawText(QRect(r.left, r.top + 2 * r.height / 3, r.width, r.height / 3), Qt::AlignCenter, signs[i]);
-    }
+  if (scene_.orderedSuit == core::kNoSuit) return;
+  p.setPen(QColor(0, 160, 0));
+  p.drawText(QRect(r.left, r.top + S(42), r.width, S(28)), Qt::AlignCenter, texts_.order);
+  static const QString signs[] = {QStringLiteral("\u2665"), QStringLiteral("\u2666"), QStringLiteral("\u2663"),
+                                  QStringLiteral("\u2660")};
+  for (int i = 0; i < 4; ++i) {
+    if (core::kSuitsInOrder[static_cast<std::size_t>(i)] != scene_.orderedSuit) continue;
+    f.setPixelSize(S(44));
+    p.setFont(f);
+    p.setPen(i < 2 ? QColor(220, 30, 30) : QColor(40, 80, 230));
+    p.drawText(QRect(r.left, r.top + S(76), r.width, S(60)), Qt::AlignCenter, signs[i]);
   }
 }
 

@@ -39,6 +39,11 @@ struct TableScene {
   void apply(const core::Event& e, const core::Game& game);
 };
 
+// The table's own pictures (panels, name plates, the round frame, the first mover's stars).
+struct TableDecor {
+  QImage panel, plateName, plateMessage, frame, starBlack, starRed;
+};
+
 struct TableTexts {
   QString names[2];
   QString round, order, oneMoment, preliminary, result, score;
@@ -54,6 +59,7 @@ class TableView : public QWidget {
   void setBackground(const QImage& background) { background_ = background; update(); }
   void setGame(const core::Game* game) { game_ = game; }
   void setTexts(const TableTexts& texts) { texts_ = texts; update(); }
+  void setDecor(const TableDecor& decor) { decor_ = decor; update(); }
 
   TableScene& scene() { return scene_; }
   const TableLayout& layout() const { return layout_; }
@@ -98,6 +104,7 @@ class TableView : public QWidget {
   QImage background_;
   TableScene scene_;
   TableTexts texts_;
+  TableDecor decor_;
   QImage sprite_;
   QPoint spriteAt_;
 };
