@@ -21,6 +21,7 @@ void TableScene::apply(const Event& e, const core::Game& game) {
         for (int i = 1; i <= game.hand(p).count(); ++i) h.push_back(game.hand(p).card(i));
       }
       arriving = {};
+      landing = core::Card::empty();
       stockCount = game.stock().stockCount;
       pileCount = game.table().tableCount;
       faceUp = game.table().faceUp.card;
@@ -33,11 +34,16 @@ void TableScene::apply(const Event& e, const core::Game& game) {
       auto& h = hands[static_cast<std::size_t>(e.player - 1)];
       const std::size_t slot = static_cast<std::size_t>(e.a - 1);
       if (slot < h.size()) h.erase(h.begin() + static_cast<std::ptrdiff_t>(slot));
-      faceUp = e.card;
-      ++pileCount;
+      // The card lands on the pile when its flight has arrived (the pile's redraw).
+      landing = e.card;
       if (!e.card.isJoker()) orderedSuit = core::kNoSuit;
       break;
     }
+    case EventKind::RedrawPile:
+      if (!landing.isEmpty()) faceUp = landing;
+      landing = core::Card::empty();
+      pileCount = e.a;
+      break;
     case EventKind::Took:
       // The card joins the hand when the hand is redrawn, after its flight.
       arriving[static_cast<std::size_t>(e.player - 1)].push_back(e.card);

@@ -23,6 +23,7 @@ namespace vantorn::table {
 struct TableScene {
   std::array<std::vector<core::Card>, 2> hands;
   std::array<std::vector<core::Card>, 2> arriving;  // taken, still in flight
+  core::Card landing{};                              // played, still in flight
   int stockCount = 0;
   int pileCount = 0;
   core::Card faceUp{};
