@@ -1,6 +1,9 @@
 #include "http_front.h"
 
 #include <QtCore/QFile>
+#include <QtCore/QMetaObject>
+#include <QtNetwork/QTcpServer>
+#include <QtNetwork/QTcpSocket>
 #include <QtHttpServer/QHttpServerRequest>
 #include <QtHttpServer/QHttpServerResponder>
 
@@ -14,7 +17,46 @@ QHttpServerResponder::StatusCode statusCode(int status) {
     return static_cast<QHttpServerResponder::StatusCode>(status);
 }
 
+// A connection with kMaxUnansweredBytes of a request waiting is closed. The HTTP library
+// takes a request's header but leaves its body in the socket until the whole body is there,
+// so the waiting bytes are the body so far; the read buffer holds twice the limit, so that
+// the limit is always reached before the socket stops reading. This handler is connected
+// before the library's, so it sees each arrival first.
+class BoundedSocket final : public QTcpSocket {
+public:
+    explicit BoundedSocket(QObject* parent) : QTcpSocket(parent) {
+        setReadBufferSize(2 * kMaxUnansweredBytes);
+        connect(this, &QIODevice::readyRead, this, [this] {
+            if (bytesAvailable() >= kMaxUnansweredBytes && !closing_) {
+                closing_ = true;
+                // Not from inside the read: the close runs once the library has returned.
+                QMetaObject::invokeMethod(this, &QAbstractSocket::abort, Qt::QueuedConnection);
+            }
+        });
+    }
+
+private:
+    bool closing_ = false;
+};
+
+class BoundedServer final : public QTcpServer {
+public:
+    using QTcpServer::QTcpServer;
+
+protected:
+    void incomingConnection(qintptr descriptor) override {
+        auto* socket = new BoundedSocket(this);
+        if (!socket->setSocketDescriptor(descriptor)) {
+            delete socket;
+            return;
+        }
+        addPendingConnection(socket);
+    }
+};
+
 }  // namespace
+
+QTcpServer* HttpFront::makeListener(QObject* parent) { return new BoundedServer(parent); }
 
 HttpFront::HttpFront(ClubService& service, QObject* parent) : QAbstractHttpServer(parent), service_(service) {}
 

@@ -104,7 +104,7 @@ int main(int argc, char** argv) {
     }
 
     // The listening port is known before the service is built, so that its answers name it.
-    auto* listener = new QTcpServer(&app);
+    QTcpServer* listener = vantorn::club::HttpFront::makeListener(&app);
     if (!listener->listen(address, static_cast<quint16>(config.httpPort))) {
         std::cerr << "vantorn-club: cannot listen on " << http << "\n";
         return 1;

@@ -262,7 +262,8 @@ bool TcpClient::closedByPeer(int timeoutMs) {
     pollfd p{fd_, POLLIN, 0};
     if (fd_ < 0 || ::poll(&p, 1, timeoutMs) <= 0) return false;
     char c;
-    return ::recv(fd_, &c, 1, MSG_PEEK) == 0;
+    // An orderly close (0) or a reset (-1) both end the connection.
+    return ::recv(fd_, &c, 1, MSG_PEEK) <= 0;
 }
 
 }  // namespace vantorn::club::testing

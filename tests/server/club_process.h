@@ -82,7 +82,7 @@ public:
     std::string receive(std::size_t n, int timeoutMs = 5000);
     // What the first read within the time-out brings (empty on time-out or close).
     std::string receiveSome(int timeoutMs);
-    // True when the peer closed the connection within the time-out.
+    // True when the peer closed or reset the connection within the time-out.
     bool closedByPeer(int timeoutMs = 5000);
     void close();
 

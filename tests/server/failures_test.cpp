@@ -163,3 +163,15 @@ TEST_F(Failures, ClubRefusesRequestsItCannotTrust) {
     EXPECT_EQ(client.ReadTopListAround(games(), 5, "x'--", "a").value[0].Nick, "#");
     EXPECT_NE(post("/nowhere", "gid=5").find(" 404 "), std::string::npos);
 }
+
+TEST_F(Failures, HugeBodiesAreCutOffAndTheClubGoesOn) {
+    TcpClient flood(club->httpPort());
+    flood.send("POST /account HTTP/1.1\r\nHost: 127.0.0.1\r\nUser-Agent: TolvMirkPanuz\r\n"
+               "Content-Type: application/x-www-form-urlencoded\r\nContent-Length: 100000000\r\n\r\n");
+    // Far more than any request, far less than announced: the club closes the connection
+    // instead of keeping the body.
+    const std::string chunk(64 * 1024, 'a');
+    for (int i = 0; i < 16; ++i) flood.send(chunk);
+    EXPECT_TRUE(flood.closedByPeer());
+    EXPECT_TRUE(client.ReadClubSize(account()).ok);
+}
