@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QScreen>
@@ -113,6 +114,14 @@ TForm1::TForm1(LaunchOptions options)
   table_->setPictures(&pictures_);
   Button7 = new controls::TQexCardsButton(QString(), table_);
   Button8 = new controls::TQexCardsButton(QString(), table_);
+  Edit1 = new QLineEdit(table_);
+  Edit1->setMaxLength(15);
+  BitBtn1 = new QPushButton(QStringLiteral("\u2709"), table_);
+  BitBtn1->installEventFilter(this);
+  Edit1->hide();
+  BitBtn1->hide();
+  connect(Edit1, &QLineEdit::returnPressed, this, &TForm1::BitBtn1Click);
+  connect(BitBtn1, &QPushButton::clicked, this, &TForm1::BitBtn1Click);
   connect(Button7, &QPushButton::clicked, this, &TForm1::Button7Click);
   connect(Button8, &QPushButton::clicked, this, &TForm1::Button8Click);
   connect(table_, &table::TableView::cardClicked, this, &TForm1::ImageCards2MouseUp);
@@ -183,6 +192,7 @@ void TForm1::ApplyWindowSize() {
   const bool bigStars = geometry_.s() >= 2.0;
   decor.starBlack = png(bigStars ? QStringLiteral("ZvezdaX") : QStringLiteral("ZvezdaXSm"));
   decor.starRed = png(bigStars ? QStringLiteral("ZvezdaR") : QStringLiteral("ZvezdaRSm"));
+  decor.memoFrame = png(small ? QStringLiteral("RamkaERSm") : QStringLiteral("RamkaERBg"));
   table_->setDecor(decor);
   setFixedSize(geometry_.clientWidth(), geometry_.clientHeight());
   layoutControls();
@@ -232,6 +242,15 @@ void TForm1::layoutControls() {
   const table::Rect b7 = g.place(600, 400, 130, 32);
   const table::Rect b8 = g.place(600, 440, 130, 32);
   Button7->setGeometry(b7.left, b7.top, b7.width, b7.height);
+  // The message line sits just below the message area, its send button at the right.
+  const table::Rect memo = g.place(595, 175, 130, 90);
+  const int band = g.ScaleSize(35);
+  Edit1->setGeometry(memo.left, memo.bottom() + g.ScaleSize(1) + (band - g.ScaleSize(22)) / 2,
+                     memo.width - g.ScaleSize(36), g.ScaleSize(22));
+  QFont edit = Edit1->font();
+  edit.setPixelSize(g.ScaleSize(14));
+  Edit1->setFont(edit);
+  BitBtn1->setGeometry(memo.right() - band, memo.bottom() + g.ScaleSize(1), band, band);
   Button8->setGeometry(b8.left, b8.top, b8.width, b8.height);
   for (auto* b : {Button1, Button2, BHistory, Button3, Button6, Button7, Button8}) b->setFont(decorFont(g.ScaleSize(15)));
   for (auto* b : {Button1, Button2, BHistory, Button3, Button6}) b->setMinimumHeight(g.ScaleSize(32));
@@ -252,7 +271,10 @@ void TForm1::retext() {
   Button8->setText(wordText(Entry::ExitToMenu, l));
   menuHeader_->setText(wordText(Entry::ClubMembersHeader, l));
   table::TableTexts t;
-  t.names[0] = QString::fromUtf8(words::title(l).data(), static_cast<qsizetype>(words::title(l).size()));
+  // The opponent: the other player in a network game, the program itself otherwise.
+  t.names[0] = networkGame() && !opponentName_.empty()
+                   ? fromCp1251(opponentName_)
+                   : QString::fromUtf8(words::title(l).data(), static_cast<qsizetype>(words::title(l).size()));
   t.names[1] = fromCp1251(current_.name);
   t.round = wordText(Entry::RoundLabel, l);
   t.order = wordText(Entry::TheOrder, l);
@@ -401,6 +423,17 @@ void TForm1::showTable() {
   Button8->raise();
   retext();
   player_->setOptions(table::PlayerOptions{options_.fast, settings_.flyCards, settings_.flightSpeed});
+  // The message line: a network game only, and only the server's user writes.
+  const bool network = networkGame();
+  table_->messages().clear();
+  table_->showMessages(network);
+  Edit1->setVisible(network);
+  BitBtn1->setVisible(network);
+  const bool mayWrite = network && session_->chatEnabled();
+  Edit1->setEnabled(mayWrite);
+  BitBtn1->setEnabled(mayWrite);
+  Edit1->raise();
+  BitBtn1->raise();
   Timer1.start(options_.fast ? 1 : kDriverInterval);
 }
 
@@ -468,6 +501,34 @@ void TForm1::ServerSocket1ClientRead() {
   afterCoreCall();
 }
 
+void TForm1::BitBtn1Click() {
+  if (!session_ || !socket_) return;
+  const std::string text = toCp1251(Edit1->text());
+  const std::string bytes = session_->chat(text);
+  if (bytes.empty()) return;
+  socket_->write(bytes.data(), static_cast<qint64>(bytes.size()));
+  // Shown here in the colour of this program's role: maroon for the server.
+  table_->messages().add(session_->role() == net::DirectRole::Server ? 1 : 2, Edit1->text());
+  table_->update();
+  Edit1->clear();
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+  // Digits typed while the send button has the focus may spell the code that shows the
+  // opponent's hand face up.
+  if (watched == BitBtn1 && session_) {
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) session_->clearTypedCode();
+    if (event->type() == QEvent::KeyPress) {
+      const QString t = static_cast<QKeyEvent*>(event)->text();
+      if (t.size() == 1 && session_->typeOnSendButton(t.at(0).toLatin1())) {
+        table_->scene().revealTop = !table_->scene().revealTop;
+        table_->update();
+      }
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
 void TForm1::handleNotices(const std::vector<net::Notice>& notices) {
   for (const net::Notice& n : notices) {
     switch (n.kind) {
@@ -490,6 +551,9 @@ void TForm1::handleNotices(const std::vector<net::Notice>& notices) {
         break;
       case net::NoticeKind::Chat:
         effects_->PlayEffect(QStringLiteral("WToMenK"), false, settings_.sound);
+        // The peer's line in the colour of the peer's role.
+        table_->messages().add(session_->role() == net::DirectRole::Server ? 2 : 1, fromCp1251(n.text));
+        table_->update();
         break;
       case net::NoticeKind::PeerInterrupted: {
         effects_->PlayEffect(QStringLiteral("WWrongs"), false, settings_.sound);
@@ -514,6 +578,8 @@ void TForm1::handleNotices(const std::vector<net::Notice>& notices) {
 
 void TForm1::socketClosed() {
   if (!session_) return;
+  Edit1->setEnabled(false);
+  BitBtn1->setEnabled(false);
   const auto notice = session_->closed(false);
   if (socket_) socket_->deleteLater();
   socket_ = nullptr;
@@ -698,6 +764,9 @@ void TForm1::FinishGame() {
 
 void TForm1::leaveTable() {
   Timer1.start(kMenuInterval);
+  table_->showMessages(false);
+  Edit1->hide();
+  BitBtn1->hide();
   table_->setGame(nullptr);
   Button7->hide();
   Button8->hide();

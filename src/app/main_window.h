@@ -95,6 +95,8 @@ class TForm1 : public QWidget {
   bool networkGame() const { return session_ != nullptr; }
   void openSession(const CurrentPlayer& player, net::DirectRole role);
   void ServerSocket1ClientRead();
+  void BitBtn1Click();
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void socketClosed();
   void handleNotices(const std::vector<net::Notice>& notices);
   void showTable();
@@ -134,6 +136,8 @@ class TForm1 : public QWidget {
   table::TableView* table_ = nullptr;
   controls::TQexCardsButton* Button7 = nullptr;
   controls::TQexCardsButton* Button8 = nullptr;
+  class QLineEdit* Edit1 = nullptr;  // the network message line
+  QPushButton* BitBtn1 = nullptr;    // its send button
   table::EventPlayer* player_ = nullptr;
   platform::EffectPlayer* effects_ = nullptr;
   platform::MusicPlayer* music_ = nullptr;

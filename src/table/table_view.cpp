@@ -76,6 +76,22 @@ void TableScene::apply(const Event& e, const core::Game& game) {
   }
 }
 
+void MessageLines::add(int colourIndex, const QString& line) {
+  for (int i = 0; i < kLines; ++i) {
+    if (text[static_cast<std::size_t>(i)].isEmpty()) {
+      text[static_cast<std::size_t>(i)] = line;
+      colour[static_cast<std::size_t>(i)] = colourIndex;
+      return;
+    }
+  }
+  for (int i = 1; i < kLines; ++i) {
+    text[static_cast<std::size_t>(i - 1)] = text[static_cast<std::size_t>(i)];
+    colour[static_cast<std::size_t>(i - 1)] = colour[static_cast<std::size_t>(i)];
+  }
+  text[kLines - 1] = line;
+  colour[kLines - 1] = colourIndex;
+}
+
 TableView::TableView(QWidget* parent) : QWidget(parent) {
   setMouseTracking(true);
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -165,6 +181,7 @@ void TableView::paintEvent(QPaintEvent*) {
     drawPanel(p, 1);
     drawPanel(p, 2);
     drawCounter(p);
+    if (showMessages_) drawMessages(p);
   }
   if (scene_.summary) {
     QFont f(QStringLiteral("Comic Neue"));
@@ -293,6 +310,28 @@ void TableView::drawCounter(QPainter& p) const {
     p.setFont(f);
     p.setPen(i < 2 ? QColor(220, 30, 30) : QColor(40, 80, 230));
     p.drawText(QRect(r.left, r.top + S(76), r.width, S(60)), Qt::AlignCenter, signs[i]);
+  }
+}
+
+void TableView::drawMessages(QPainter& p) const {
+  const Rect& r = layout_.memo;
+  const QRect area(r.left, r.top, r.width, r.height);
+  if (!decor_.memoFrame.isNull())
+    p.drawImage(area, decor_.memoFrame);
+  else
+    p.fillRect(area, QColor(250, 245, 225));
+  static const QColor kColours[] = {QColor(128, 0, 0), QColor(0, 0, 128), QColor(0, 128, 0), QColor(128, 128, 0)};
+  QFont f(QStringLiteral("Comic Neue"));
+  f.setBold(true);
+  f.setPixelSize(geometry_.ScaleSize(14));
+  p.setFont(f);
+  const int lineHeight = r.height / MessageLines::kLines;
+  for (int i = 0; i < MessageLines::kLines; ++i) {
+    const int c = messages_.colour[static_cast<std::size_t>(i)];
+    if (messages_.text[static_cast<std::size_t>(i)].isEmpty() || c < 1 || c > 4) continue;
+    p.setPen(kColours[c - 1]);
+    p.drawText(QRect(r.left + geometry_.ScaleSize(6), r.top + i * lineHeight, r.width - geometry_.ScaleSize(12), lineHeight),
+               Qt::AlignLeft | Qt::AlignVCenter, messages_.text[static_cast<std::size_t>(i)]);
   }
 }
 

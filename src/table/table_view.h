@@ -42,7 +42,18 @@ struct TableScene {
 
 // The table's own pictures (panels, name plates, the round frame, the first mover's stars).
 struct TableDecor {
-  QImage panel, plateName, plateMessage, frame, starBlack, starRed;
+  QImage panel, plateName, plateMessage, frame, starBlack, starRed, memoFrame;
+};
+
+// The network message area: the last four lines, each with its colour index 1..4
+// (maroon, navy, green, olive).
+struct MessageLines {
+  static constexpr int kLines = 4;
+  std::array<QString, kLines> text;
+  std::array<int, kLines> colour{};
+  // AddMessageLine: into the first empty line, or the oldest is pushed out.
+  void add(int colourIndex, const QString& line);
+  void clear() { *this = MessageLines{}; }
 };
 
 struct TableTexts {
@@ -61,6 +72,9 @@ class TableView : public QWidget {
   void setGame(const core::Game* game) { game_ = game; }
   void setTexts(const TableTexts& texts) { texts_ = texts; update(); }
   void setDecor(const TableDecor& decor) { decor_ = decor; update(); }
+  // The message area shows only in a network game.
+  void showMessages(bool on) { showMessages_ = on; update(); }
+  MessageLines& messages() { return messages_; }
 
   TableScene& scene() { return scene_; }
   const TableLayout& layout() const { return layout_; }
@@ -97,6 +111,7 @@ class TableView : public QWidget {
   void drawPanel(QPainter& p, int seat) const;
   void drawPlate(QPainter& p, int seat) const;
   void drawCounter(QPainter& p) const;
+  void drawMessages(QPainter& p) const;
 
   Geometry geometry_;
   TableLayout layout_;
@@ -106,6 +121,8 @@ class TableView : public QWidget {
   TableScene scene_;
   TableTexts texts_;
   TableDecor decor_;
+  MessageLines messages_;
+  bool showMessages_ = false;
   QImage sprite_;
   QPoint spriteAt_;
 };

@@ -120,3 +120,24 @@ TEST(Flight, DurationFollowsTheSpeed) {
 
 }  // namespace
 }  // namespace vantorn::table
+
+namespace vantorn::table {
+namespace {
+
+TEST(MessageLines, KeepTheLastFourLines) {
+  MessageLines m;
+  m.add(1, QStringLiteral("one"));
+  m.add(2, QStringLiteral("two"));
+  EXPECT_EQ(m.text[1], QStringLiteral("two"));
+  EXPECT_TRUE(m.text[2].isEmpty());
+  m.add(3, QStringLiteral("three"));
+  m.add(4, QStringLiteral("four"));
+  m.add(1, QStringLiteral("five"));
+  EXPECT_EQ(m.text[0], QStringLiteral("two"));
+  EXPECT_EQ(m.colour[0], 2);
+  EXPECT_EQ(m.text[3], QStringLiteral("five"));
+  EXPECT_EQ(m.colour[3], 1);
+}
+
+}  // namespace
+}  // namespace vantorn::table
