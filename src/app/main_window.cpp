@@ -84,14 +84,10 @@ TForm1::TForm1(LaunchOptions options)
     effects_->PlayEffect(QStringLiteral("WOpenFo"), false, settings_.sound);
     TFormOptions options(settings_, this);
     if (options.exec() != QDialog::Accepted) return;
-    const bool resized = options.settings().windowSize != settings_.windowSize ||
-                         options.settings().cardFaces != settings_.cardFaces ||
-                         options.settings().cardBack != settings_.cardBack ||
-                         options.settings().backAlwaysOne != settings_.backAlwaysOne;
     settings_ = options.settings();
     if (const auto error = files::saveSettings(options_.dataDir / "Vantorn.ini", settings_))
       QMessageBox::warning(this, QStringLiteral("Vantorn"), wordText(*error, language()));
-    if (resized) ApplyWindowSize();
+    ApplyWindowSize();  // sizes, cards and fonts follow the new settings
     retext();
     fillMenu();  // network play shows the network players
     music_->PlayMusic(settings_.music && !options_.autoplay && !options_.fast);
@@ -194,6 +190,12 @@ void TForm1::ApplyWindowSize() {
   decor.starRed = png(bigStars ? QStringLiteral("ZvezdaR") : QStringLiteral("ZvezdaRSm"));
   decor.memoFrame = png(small ? QStringLiteral("RamkaERSm") : QStringLiteral("RamkaERBg"));
   table_->setDecor(decor);
+  table::FontRoles fonts;
+  fonts.decor = {table::freeFontFamily(settings_.fontDecor), settings_.scaleDecor};
+  fonts.serif = {table::freeFontFamily(settings_.fontSerif), settings_.scaleSerif};
+  fonts.fixed = {table::freeFontFamily(settings_.fontFixed), settings_.scaleFixed};
+  fonts.conew = {table::freeFontFamily(settings_.fontConew), settings_.scaleConew};
+  table_->setFonts(fonts);
   setFixedSize(geometry_.clientWidth(), geometry_.clientHeight());
   layoutControls();
 }

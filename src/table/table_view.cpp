@@ -97,6 +97,13 @@ TableView::TableView(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+QFont TableView::roleFont(const FontRole& role, int designHeight) const {
+  QFont f(QString::fromStdString(role.family));
+  f.setBold(true);
+  f.setPixelSize(std::max(1, FontSize(geometry_.ScaleSize(designHeight), role.percentage)));
+  return f;
+}
+
 void TableView::setGeometryModel(const Geometry& g) {
   geometry_ = g;
   layout_ = TableLayout::of(g);
@@ -184,9 +191,8 @@ void TableView::paintEvent(QPaintEvent*) {
     if (showMessages_) drawMessages(p);
   }
   if (scene_.summary) {
-    QFont f(QStringLiteral("Comic Neue"));
-    f.setPixelSize(geometry_.ScaleSize(26));
-    f.setBold(true);
+    QFont f = roleFont(fonts_.decor, 26);
+    f.setBold(false);
     p.setFont(f);
     p.setPen(QColor(0, 255, 255));
     const Rect& t = layout_.table;
@@ -225,10 +231,9 @@ void TableView::drawPlate(QPainter& p, int seat) const {
   }
   // The text in bold white, a size smaller while it is too wide for the plate.
   const QString text = speaking ? texts_.oneMoment : texts_.names[seat - 1].trimmed();
-  QFont f(QStringLiteral("Comic Neue"));
-  f.setBold(true);
+  QFont f;
   for (int size : {18, 16, 14}) {
-    f.setPixelSize(geometry_.ScaleSize(size));
+    f = roleFont(fonts_.serif, size);
     if (QFontMetrics(f).horizontalAdvance(text) <= geometry_.ScaleSize(150)) break;
   }
   p.setFont(f);
@@ -249,16 +254,12 @@ void TableView::drawPanel(QPainter& p, int seat) const {
   const int player = seat;
   const auto& b = game_->bonuses(player);
   const auto S = [this](int v) { return geometry_.ScaleSize(v); };
-  QFont f(QStringLiteral("Comic Neue"));
-  f.setBold(true);
   // The game total in magenta across the top of the panel.
-  f.setPixelSize(S(30));
-  p.setFont(f);
+  p.setFont(roleFont(fonts_.decor, 30));
   p.setPen(QColor(255, 0, 255));
   p.drawText(QRect(r.left, r.top + S(10), S(155), S(40)), Qt::AlignCenter, QString::number(game_->total(player)));
   // This deal's penalty (left, blue) and bonuses (right, navy).
-  f.setPixelSize(S(24));
-  p.setFont(f);
+  p.setFont(roleFont(fonts_.decor, 24));
   const int penalty = game_->dealPenalty(player);
   const int bonus = b.ownJoker + b.goingOut;
   if (penalty != 0) {
@@ -282,8 +283,7 @@ void TableView::drawPanel(QPainter& p, int seat) const {
     }
   }
   // The player's name under the panel.
-  f.setPixelSize(S(14));
-  p.setFont(f);
+  p.setFont(roleFont(fonts_.serif, 14));
   p.setPen(QColor(255, 230, 120));
   p.drawText(QRect(r.left, r.bottom() + S(2), r.width, S(18)), Qt::AlignCenter, texts_.names[seat - 1].trimmed());
 }
@@ -292,9 +292,7 @@ void TableView::drawCounter(QPainter& p) const {
   const Rect& r = layout_.counter;
   const auto S = [this](int v) { return geometry_.ScaleSize(v); };
   if (!decor_.frame.isNull()) p.drawImage(QRect(r.left, r.top, r.width, r.height), decor_.frame);
-  QFont f(QStringLiteral("Comic Neue"));
-  f.setBold(true);
-  f.setPixelSize(S(24));
+  QFont f = roleFont(fonts_.decor, 24);
   p.setFont(f);
   p.setPen(QColor(0, 0, 255));
   p.drawText(QRect(r.left, r.top + S(8), r.width, S(28)), Qt::AlignCenter,
@@ -306,8 +304,7 @@ void TableView::drawCounter(QPainter& p) const {
                                   QStringLiteral("\u2660")};
   for (int i = 0; i < 4; ++i) {
     if (core::kSuitsInOrder[static_cast<std::size_t>(i)] != scene_.orderedSuit) continue;
-    f.setPixelSize(S(44));
-    p.setFont(f);
+    p.setFont(roleFont(fonts_.decor, 44));
     p.setPen(i < 2 ? QColor(220, 30, 30) : QColor(40, 80, 230));
     p.drawText(QRect(r.left, r.top + S(76), r.width, S(60)), Qt::AlignCenter, signs[i]);
   }
@@ -321,10 +318,7 @@ void TableView::drawMessages(QPainter& p) const {
   else
     p.fillRect(area, QColor(250, 245, 225));
   static const QColor kColours[] = {QColor(128, 0, 0), QColor(0, 0, 128), QColor(0, 128, 0), QColor(128, 128, 0)};
-  QFont f(QStringLiteral("Comic Neue"));
-  f.setBold(true);
-  f.setPixelSize(geometry_.ScaleSize(14));
-  p.setFont(f);
+  p.setFont(roleFont(fonts_.serif, 14));
   const int lineHeight = r.height / MessageLines::kLines;
   for (int i = 0; i < MessageLines::kLines; ++i) {
     const int c = messages_.colour[static_cast<std::size_t>(i)];

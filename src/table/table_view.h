@@ -15,6 +15,7 @@
 #include "core/events.h"
 #include "core/game.h"
 #include "table/card_pictures.h"
+#include "table/fonts.h"
 #include "table/geometry.h"
 
 namespace vantorn::table {
@@ -72,6 +73,7 @@ class TableView : public QWidget {
   void setGame(const core::Game* game) { game_ = game; }
   void setTexts(const TableTexts& texts) { texts_ = texts; update(); }
   void setDecor(const TableDecor& decor) { decor_ = decor; update(); }
+  void setFonts(const FontRoles& fonts) { fonts_ = fonts; update(); }
   // The message area shows only in a network game.
   void showMessages(bool on) { showMessages_ = on; update(); }
   MessageLines& messages() { return messages_; }
@@ -121,6 +123,9 @@ class TableView : public QWidget {
   TableScene scene_;
   TableTexts texts_;
   TableDecor decor_;
+  FontRoles fonts_;
+  // A bold font of a role at a design height (scaled, then by the role's percentage).
+  QFont roleFont(const FontRole& role, int designHeight) const;
   MessageLines messages_;
   bool showMessages_ = false;
   QImage sprite_;

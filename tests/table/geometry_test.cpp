@@ -116,3 +116,23 @@ TEST(Decks, NamesPacksAndWidths) {
 
 }  // namespace
 }  // namespace vantorn::table
+
+#include "table/fonts.h"
+
+namespace vantorn::table {
+namespace {
+
+TEST(Fonts, FreeFontsStandInAndPercentagesScale) {
+  EXPECT_EQ(freeFontFamily("Comic Sans MS"), "Comic Neue");
+  EXPECT_EQ(freeFontFamily("courier new"), "Liberation Mono");
+  EXPECT_EQ(freeFontFamily("FixedSys"), "DejaVu Sans Mono");
+  EXPECT_EQ(freeFontFamily("Noto Serif"), "Noto Serif");
+  EXPECT_EQ(freeFontFamily(""), "Comic Neue");
+  EXPECT_EQ(FontSize(20, 100), 20);
+  EXPECT_EQ(FontSize(20, 150), 30);
+  EXPECT_EQ(FontSize(15, 50), 8);  // 7.5 rounds to the even 8
+  EXPECT_EQ(FontSize(13, 50), 6);  // 6.5 rounds to the even 6
+}
+
+}  // namespace
+}  // namespace vantorn::table
