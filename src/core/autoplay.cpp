@@ -6,28 +6,32 @@ namespace {
 
 bool humanIsRed(const Game& g) { return playerColour(g.config().program, 2) == Colour::Red; }
 
-Card view(const Game& g, Card c) { return humanIsRed(g) ? mirror(c) : c; }
-Suit viewSuit(const Game& g, Suit s) { return humanIsRed(g) ? mirrorSuit(s) : s; }
+// The table as the black computer player sees it: mirrored when the human is red.
+Card view(bool red, Card c) { return red ? mirror(c) : c; }
+Suit viewSuit(bool red, Suit s) { return red ? mirrorSuit(s) : s; }
 
 }  // namespace
 
 Decision decideForHuman(const Game& g) {
+  const bool red = humanIsRed(g);
   const Card up = g.table().faceUp.card;
   const Suit ordered = up.isJoker() ? g.table().orderedSuit : kNoSuit;
   std::array<CardSlot, 12> hand{};
-  for (int i = 1; i <= 12; ++i) hand[static_cast<std::size_t>(i - 1)] = CardSlot::of(view(g, g.hand(2).card(i)));
-  Decision d = decide(view(g, up), hand, viewSuit(g, ordered));
-  for (Card& c : d.plan) c = view(g, c);
-  d.suit = viewSuit(g, d.suit);
+  const Hand& h = g.hand(2);
+  for (int i = 1; i <= h.count(); ++i) hand[static_cast<std::size_t>(i - 1)] = CardSlot::of(view(red, h.card(i)));
+  Decision d = decide(view(red, up), hand, viewSuit(red, ordered));
+  for (Card& c : d.plan) c = view(red, c);
+  d.suit = viewSuit(red, d.suit);
   return d;
 }
 
 Suit firstCardOrderForHuman(const Game& g) {
+  const bool red = humanIsRed(g);
   std::array<CardSlot, 12> asked{};
-  for (int i = 1; i <= 5; ++i) asked[static_cast<std::size_t>(i - 1)] = CardSlot::of(view(g, g.hand(2).card(i)));
+  for (int i = 1; i <= 5; ++i) asked[static_cast<std::size_t>(i - 1)] = CardSlot::of(view(red, g.hand(2).card(i)));
   asked[5] = CardSlot::of(Card::anyJoker());
   const Decision d = decide(Card::empty(), asked, kNoSuit);
-  return viewSuit(g, d.suitChosen ? d.suit : cp1251::kSpades);
+  return viewSuit(red, d.suitChosen ? d.suit : cp1251::kSpades);
 }
 
 bool autoplayStep(Game& g) {
