@@ -84,6 +84,9 @@ TEST_F(Program, AutoplayedGamesAreRecordedInTheHistoryAndTheClub) {
   EXPECT_EQ(rec->score, sum);
   EXPECT_TRUE(vantorn::files::recordIsEmpty(file->record(2)));
   EXPECT_TRUE(fs::exists(dir_ / "Vantorn.ini"));
+  // The file tool agrees that both files are sound.
+  for (const fs::path& f : {dir_ / "Vantorn.clb", dir_ / "History" / "Vantorn_I0001.hst"})
+    EXPECT_EQ(std::system((std::string(VANTORN_FILES_PATH) + " check " + f.string() + " >/dev/null").c_str()), 0) << f;
 }
 
 TEST_F(Program, MissingOrDamagedPlayerFileEndsTheStartWithoutWritingSettings) {

@@ -215,3 +215,36 @@ TEST(Windows, WaitingWindowOffersOkOnlyWhenThePeerIsThere) {
 
 }  // namespace
 }  // namespace vantorn::app
+
+#include "platform/resources.h"
+
+namespace vantorn::app {
+namespace {
+
+QStringList labelTexts(const QWidget& w) {
+  QStringList out;
+  for (auto* l : w.findChildren<QLabel*>())
+    if (!l->text().isEmpty()) out << l->text();
+  return out;
+}
+
+TEST(Windows, EndOfSeriesWindowSpeaksOfThePlace) {
+  app();
+  const platform::Resources res{platform::ResourceLibrary{}, QString{}, QString{}};
+  const auto l = words::Language::English;
+  TFormEndGame best(l, res, 1, 420, TFormEndGame::Mode::Local);
+  EXPECT_TRUE(labelTexts(best).contains(QStringLiteral("CONGRATULATIONS!!!")));
+  EXPECT_TRUE(labelTexts(best).contains(QStringLiteral("Result: 420")));
+  EXPECT_TRUE(labelTexts(best).contains(QStringLiteral("You become a Master of the Order!")));
+  TFormEndGame net(l, res, 1, 420, TFormEndGame::Mode::Network);
+  EXPECT_TRUE(labelTexts(net).contains(QStringLiteral("You become a Bachelor of the Order!")));
+  TFormEndGame good(l, res, 4, 120, TFormEndGame::Mode::Local);
+  EXPECT_TRUE(labelTexts(good).contains(QStringLiteral("Good result!")));
+  EXPECT_TRUE(labelTexts(good).contains(QStringLiteral("Place: 4")));
+  TFormEndGame bad(l, res, 0, -35, TFormEndGame::Mode::Local);
+  EXPECT_TRUE(labelTexts(bad).contains(QStringLiteral("Our regrets...")));
+  EXPECT_TRUE(labelTexts(bad).contains(QStringLiteral("You have not hitted in ten best players...")));
+}
+
+}  // namespace
+}  // namespace vantorn::app
