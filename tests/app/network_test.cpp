@@ -34,21 +34,31 @@ int freePort() {
   return ntohs(a.sin_port);
 }
 
-// Starts the program with arguments; returns its process id.
-pid_t start(const std::vector<std::string>& args) {
+// Starts the program with arguments, inside a network namespace when one is named;
+// returns its process id.
+pid_t start(const std::vector<std::string>& args, const std::string& netns = {}) {
   const pid_t pid = ::fork();
   if (pid == 0) {
     ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    std::vector<std::string> all;
+    if (!netns.empty()) all = {"ip", "netns", "exec", netns};
+    all.push_back(VANTORN_PATH);
+    all.insert(all.end(), args.begin(), args.end());
     std::vector<char*> argv;
-    argv.push_back(const_cast<char*>(VANTORN_PATH));
-    for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+    for (auto& a : all) argv.push_back(a.data());
     argv.push_back(nullptr);
     ::freopen("/dev/null", "w", stderr);
-    ::execv(VANTORN_PATH, argv.data());
+    ::freopen("/dev/null", "w", stdout);
+    if (netns.empty())
+      ::execv(VANTORN_PATH, argv.data());
+    else
+      ::execvp("ip", argv.data());
     ::_exit(127);
   }
   return pid;
 }
+
+bool sh(const std::string& command) { return std::system((command + " >/dev/null 2>&1").c_str()) == 0; }
 
 // Waits for the process to end within a limit; -1 when it had to be stopped.
 int finish(pid_t pid, std::chrono::seconds limit) {
@@ -123,6 +133,53 @@ TEST_F(DirectGame, APeerThatLeavesEndsTheUnattendedRunWithAnError) {
   EXPECT_NE(status, 0);
   EXPECT_NE(status, -1) << "the client must end by itself, not be stopped";
   EXPECT_FALSE(fs::exists(guest() / "History" / "Vantorn_I0001.hst"));
+}
+
+// Two hosts with their own addresses, joined by a veth pair, each in a network namespace
+// of its own that the test makes and removes.
+class TwoHosts {
+ public:
+  TwoHosts() {
+    const std::string id = std::to_string(::getpid() % 100000);
+    a_ = "vtnA" + id;
+    b_ = "vtnB" + id;
+    ok_ = ::geteuid() == 0 && sh("ip netns add " + a_) && sh("ip netns add " + b_) &&
+          sh("ip link add " + a_ + " type veth peer name " + b_) && sh("ip link set " + a_ + " netns " + a_) &&
+          sh("ip link set " + b_ + " netns " + b_) &&
+          sh("ip -n " + a_ + " addr add 10.77.0.1/24 dev " + a_) &&
+          sh("ip -n " + b_ + " addr add 10.77.0.2/24 dev " + b_) && sh("ip -n " + a_ + " link set " + a_ + " up") &&
+          sh("ip -n " + b_ + " link set " + b_ + " up") && sh("ip -n " + a_ + " link set lo up") &&
+          sh("ip -n " + b_ + " link set lo up");
+  }
+  ~TwoHosts() {
+    sh("ip netns delete " + a_);
+    sh("ip netns delete " + b_);
+  }
+  bool ok() const { return ok_; }
+  const std::string& a() const { return a_; }
+  const std::string& b() const { return b_; }
+
+ private:
+  std::string a_, b_;
+  bool ok_ = false;
+};
+
+TEST_F(DirectGame, TwoHostsPlayAcrossAVethPair) {
+  TwoHosts hosts;
+  if (!hosts.ok()) GTEST_SKIP() << "network namespaces are not available here (needs root and ip netns)";
+  const pid_t server = start({"--data-dir", host().string(), "--autoplay", "--fast", "--host", "25666", "--name", "Alice"},
+                             hosts.a());
+  std::this_thread::sleep_for(std::chrono::milliseconds(400));
+  const pid_t client = start(
+      {"--data-dir", guest().string(), "--autoplay", "--fast", "--join", "10.77.0.1:25666", "--name", "Bob"}, hosts.b());
+  EXPECT_EQ(finish(client, std::chrono::seconds(60)), 0);
+  EXPECT_EQ(finish(server, std::chrono::seconds(10)), 0);
+  const auto serverRows = vantorn::files::historyRows(slurp(host() / "History" / "Vantorn_I0001.hst"));
+  const auto clientRows = vantorn::files::historyRows(slurp(guest() / "History" / "Vantorn_I0001.hst"));
+  ASSERT_EQ(serverRows.size(), 1u);
+  ASSERT_EQ(clientRows.size(), 1u);
+  EXPECT_EQ(serverRows[0].player.substr(0, 9), "Alice/Bob");
+  EXPECT_EQ(std::stoll(serverRows[0].result), -std::stoll(clientRows[0].result));
 }
 
 }  // namespace
