@@ -1,11 +1,18 @@
 // vantorn: the desktop game.
 #include <QApplication>
+#include <QEvent>
+#include <QFile>
+#include <QTimer>
+
+#include <time.h>
 #include <QCommandLineParser>
 #include <QMessageBox>
 #include <QStandardPaths>
 
 #include <filesystem>
+#include <cstdio>
 #include <iostream>
+#include <memory>
 #include <string_view>
 
 #include "app/main_window.h"
@@ -31,6 +38,44 @@ fs::path dataFolder(const QString& given) {
       vantorn::files::writeFileAtomic(user / name, vantorn::files::PlayerFile::delivered().bytes());
   return user;
 }
+
+// For the start-up benchmark (VANTORN_STARTUP_REPORT set): prints the wall-clock time of
+// the first painted window and of the first painted menu, then the peak memory after three
+// seconds on the menu, and quits.
+class StartupReport : public QObject {
+ public:
+  explicit StartupReport(vantorn::app::TForm1* window) : window_(window) {}
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() != QEvent::Paint) return false;
+    if (!windowDone_) {
+      windowDone_ = true;
+      QTimer::singleShot(0, this, [] { report("window"); });
+    }
+    if (!menuDone_ && window_->onMenu()) {
+      menuDone_ = true;
+      QTimer::singleShot(0, this, [] { report("menu"); });
+      QTimer::singleShot(3000, this, [] {
+        QFile status(QStringLiteral("/proc/self/status"));
+        if (status.open(QIODevice::ReadOnly))
+          for (const QByteArray& line : status.readAll().split('\n'))
+            if (line.startsWith("VmHWM")) std::printf("peak %s\n", line.simplified().constData());
+        std::fflush(stdout);
+        QCoreApplication::exit(0);
+      });
+    }
+    return false;
+  }
+
+ private:
+  static void report(const char* what) {
+    timespec t{};
+    clock_gettime(CLOCK_REALTIME, &t);
+    std::printf("%s %lld\n", what, static_cast<long long>(t.tv_sec) * 1000000000LL + t.tv_nsec);
+    std::fflush(stdout);
+  }
+  vantorn::app::TForm1* window_;
+  bool windowDone_ = false, menuDone_ = false;
+};
 
 }  // namespace
 
@@ -76,7 +121,8 @@ int main(int argc, char** argv) {
                                 QStringLiteral("PORT"));
   const QCommandLineOption join(QStringLiteral("join"), QStringLiteral("Enter the network game at HOST:PORT."),
                                 QStringLiteral("HOST:PORT"));
-  parser.addOptions({dataDir, autoplay, fast, games, size, host, join});
+  const QCommandLineOption noIntro(QStringLiteral("no-intro"), QStringLiteral("Start at the menu."));
+  parser.addOptions({dataDir, autoplay, fast, games, size, host, join, noIntro});
   parser.process(app);
 
   vantorn::app::LaunchOptions options;
@@ -99,6 +145,7 @@ int main(int argc, char** argv) {
     }
   }
   options.name = playerName;
+  options.noIntro = parser.isSet(noIntro);
   if (parser.isSet(host)) {
     options.hostPort = parser.value(host).toInt(&ok);
     if (!ok || options.hostPort < 1 || options.hostPort > 65535) {
@@ -123,6 +170,11 @@ int main(int argc, char** argv) {
     std::cerr << "vantorn: " << message.toStdString() << "\n";
     if (!options.autoplay) QMessageBox::critical(nullptr, QStringLiteral("Vantorn"), message);
     return 1;
+  }
+  std::unique_ptr<StartupReport> report;
+  if (qEnvironmentVariableIsSet("VANTORN_STARTUP_REPORT")) {
+    report = std::make_unique<StartupReport>(&window);
+    app.installEventFilter(report.get());
   }
   window.show();
   window.showIntro();

@@ -308,7 +308,7 @@ void TForm1::showIntro() {
   table_->setGame(nullptr);
   Button7->hide();
   Button8->hide();
-  if (options_.autoplay) QTimer::singleShot(0, this, &TForm1::showMenu);
+  if (options_.autoplay || options_.noIntro) QTimer::singleShot(0, this, &TForm1::showMenu);
 }
 
 void TForm1::showMenu() {

@@ -36,6 +36,7 @@ struct LaunchOptions {
   int games = 0;          // quit after this many finished games (0: never)
   QString name;           // the player to play as without the dialogs
   int windowSize = 0;     // 1..5 overrides the setting for this run
+  bool noIntro = false;   // straight to the menu
   // A direct network game without the dialogs: create it on a port, or enter one.
   int hostPort = 0;
   QString joinHost;
@@ -52,6 +53,7 @@ class TForm1 : public QWidget {
   // (in the current language) when a player file is missing or damaged.
   bool startUp(QString& message);
   int exitCode() const { return exitCode_; }
+  bool onMenu() const { return screen_ == Screen::Menu; }
   // The end of the run: the settings file is written (never after a failed start-up).
   void shutDown();
 
