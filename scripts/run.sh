@@ -8,5 +8,5 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 build="$top/build"
 "$top/scripts/setup.sh"
 cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTORN_ONLY= >/dev/null
-cmake --build "$build" -j "$(nproc)" --target vantorn >/dev/null
+cmake --build "$build" -j "$(nproc)" --target vantorn vantorn_packs_beside_program >/dev/null
 exec "$build/src/app/vantorn" "$@"
