@@ -403,7 +403,7 @@ void Game::move(int p, Card c, bool sendIt) {
 
 void Game::applyFirstCard() {
   const Card c = table_.faceUp.card;
-  const bool server = config_.program == Program::NetServer;
+  const bool server = announcesStart();
 
   if (c.isJoker()) {
     if (firstMover_ == 1) {
@@ -463,9 +463,7 @@ void Game::applyFirstCard() {
 
 void Game::finishFirstCard(bool messageSent) {
   if (state_ == GameState::PlayerTwoToMove) setAction(ActionCaption::ITake, true);
-  if (state_ == GameState::PlayerOneToMove && !messageSent &&
-      config_.program == Program::NetServer)
-    send("hsitkon2");
+  if (state_ == GameState::PlayerOneToMove && !messageSent && announcesStart()) send("hsitkon2");
 }
 
 // --- Input --------------------------------------------------------------------------
@@ -543,8 +541,7 @@ void Game::chooseSuit(Suit s) {
     redraw(EventKind::RedrawOrder);
     sound(Sound::Ding);
     running_ = true;
-    if (config_.program == Program::NetServer)
-      send("hhod", table_.faceUp.card.bytes() + std::string(1, s));
+    if (announcesStart()) send("hhod", table_.faceUp.card.bytes() + std::string(1, s));
     finishFirstCard(false);
   } else if (request == SuitRequest::PeerFirstCard) {
     table_.orderedSuit = s;

@@ -161,6 +161,11 @@ class Game {
   Hand& handOf(int player) { return hands_[index(player)]; }
   bool isDealingSide() const;
   bool sendsToPeer() const { return config_.program != Program::Local; }
+  // The side that applies the first card and tells the other what it did: the server of a
+  // direct game, seat 1 at a tournament table.
+  bool announcesStart() const {
+    return config_.program == Program::NetServer || config_.program == Program::TourSeat1;
+  }
   bool directNetwork() const {
     return config_.program == Program::NetServer || config_.program == Program::NetClient;
   }

@@ -386,3 +386,38 @@ TEST(Move, OwnJackAsTheLastCardStillMakesTheOpponentTake) {
 
 }  // namespace
 }  // namespace vantorn::core
+
+namespace vantorn::core {
+namespace {
+
+TEST(FirstCard, TournamentSeatOneAnnouncesTheStartLikeAServer) {
+  // Seat 1 is dealt by the table server and plays the server's part of the first card.
+  Game g(GameConfig{Program::TourSeat1, false});
+  g.startGame(1, 0);
+  ReceivedDeal d;
+  const char* h1[] = {"Ch09", "Bu09", "Kr09", "Pi09", "Ch10"};
+  const char* h2[] = {"Bu10", "Kr10", "Pi10", "Ch5A", "Bu5A"};
+  for (int i = 0; i < 5; ++i) {
+    d.hand1[static_cast<std::size_t>(i)] = CardSlot::of(C(h1[i]));
+    d.hand2[static_cast<std::size_t>(i)] = CardSlot::of(C(h2[i]));
+  }
+  const char* list[] = {"Kr2J", "Ch3Q", "Bu3Q", "Kr3Q", "Pi3Q", "Ch4K", "Bu4K", "Kr4K",
+                        "Pi4K", "Kr5A", "Pi5A", "PoBlue", "Ch2J", "Bu2J", "PoBlack", "Pi2J"};
+  for (int i = 0; i < 16; ++i) d.stock.slots[static_cast<std::size_t>(i)] = CardSlot::of(C(list[i]));
+  d.stock.stockCount = 15;
+  d.stock.nextFree = 17;
+  d.tableCount = 1;
+  d.faceUp = CardSlot::of(C("Pi2J"));  // black jack: player 1's own on seat 1
+  d.firstMover = 2;
+  ASSERT_TRUE(g.receiveDeal(d));
+  EXPECT_TRUE(g.actionButton().enabled);
+  g.clearEvents();
+  g.pressAction();
+  const auto sent = describe(g.events());
+  EXPECT_NE(std::find(sent.begin(), sent.end(), "send hvalet"), sent.end());
+  EXPECT_EQ(g.hand(2).count(), 7);
+  EXPECT_EQ(g.state(), GameState::PlayerOneToMove);
+}
+
+}  // namespace
+}  // namespace vantorn::core
