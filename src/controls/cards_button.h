@@ -14,13 +14,12 @@
 
 #include <QColor>
 #include <QImage>
+#include <QPainter>  // complete for connections to OnDrawButton
 #include <QPushButton>
 
 namespace vantorn::platform {
 class Resources;
 }
-
-class QPainter;
 
 namespace vantorn::controls {
 

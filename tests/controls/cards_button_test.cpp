@@ -10,7 +10,8 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
+#include <cmath>
+#include <vector>
 
 using namespace vantorn::controls;
 
@@ -250,4 +251,40 @@ TEST(CardsButton, HeightSbSetsTheHeight) {
   EXPECT_EQ(b.height(), 45);
   b.setHeightSB(THeightSB::D60);
   EXPECT_EQ(b.height(), 60);
+}
+
+TEST(CardsButton, MarginPutsTheTextAfterTheGlyph) {
+  QImage glyph(10, 11, QImage::Format_ARGB32);
+  glyph.fill(qRgb(0, 0, 255));
+  Host host(160, 30, QStringLiteral("HHH"));
+  host.button->setGlyph(glyph);
+  const QRect centred = box(host.shot(), kText);
+  EXPECT_NEAR(centred.center().x(), 80, 2);
+  host.button->setMargin(0);
+  const QRect after = box(host.shot(), kText);
+  // Left-aligned from glyph width + 25 at height 30, a little side bearing allowed.
+  EXPECT_GE(after.left(), 35);
+  EXPECT_LE(after.left(), 38);
+  EXPECT_EQ(after.top(), centred.top());
+}
+
+TEST(CardsButton, OnDrawButtonReportsTheItemState) {
+  Host host(100, 30);
+  std::vector<TOwnerDrawState> states;
+  QObject::connect(host.button, &TQexCardsButton::OnDrawButton, [&](QPainter* p, QRect r, TOwnerDrawState s) {
+    EXPECT_NE(p, nullptr);
+    EXPECT_EQ(r, QRect(0, 0, 100, 30));
+    states.push_back(s);
+  });
+  host.shot();
+  host.button->setDown(true);
+  host.shot();
+  host.button->setDown(false);
+  host.button->setEnabled(false);
+  host.shot();
+  ASSERT_EQ(states.size(), 3u);
+  EXPECT_FALSE(states[0].selected);
+  EXPECT_TRUE(states[1].selected);
+  EXPECT_TRUE(states[2].disabled);
+  EXPECT_FALSE(states[0].disabled);
 }
