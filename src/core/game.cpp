@@ -217,6 +217,7 @@ bool Game::take(int player) {
   stock_.at(StockList::kSlots) = CardSlot{};
   --stock_.nextFree;
 
+  if (!recording_) return true;
   e.kind = EventKind::Took;
   e.card = top.card;
   emit(e);
@@ -305,21 +306,19 @@ void Game::move(int p, Card c, bool sendIt) {
       ++stock_.nextFree;
       h.remove(slot);
 
-      Event e;
-      e.kind = EventKind::Played;
-      e.player = static_cast<std::uint8_t>(p);
-      e.card = c;
-      e.a = slot;
-      emit(e);
-      redraw(EventKind::RedrawHand, p);
-      Event f;
-      f.kind = EventKind::Flight;
-      f.player = static_cast<std::uint8_t>(p);
-      f.from = p == 1 ? Place::Hand1 : Place::Hand2;
-      f.to = Place::Pile;
-      f.card = c;
-      f.a = slot;
-      emit(f);
+      if (recording_) {
+        Event e;
+        e.kind = EventKind::Played;
+        e.player = static_cast<std::uint8_t>(p);
+        e.card = c;
+        e.a = slot;
+        emit(e);
+        redraw(EventKind::RedrawHand, p);
+        e.kind = EventKind::Flight;
+        e.from = p == 1 ? Place::Hand1 : Place::Hand2;
+        e.to = Place::Pile;
+        emit(e);
+      }
       ++table_.tableCount;
       redraw(EventKind::RedrawPile, 0, table_.tableCount);
 
