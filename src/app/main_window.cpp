@@ -254,7 +254,15 @@ void TForm1::layoutControls() {
   Edit1->setFont(edit);
   BitBtn1->setGeometry(memo.right() - band, memo.bottom() + g.ScaleSize(1), band, band);
   Button8->setGeometry(b8.left, b8.top, b8.width, b8.height);
-  for (auto* b : {Button1, Button2, BHistory, Button3, Button6, Button7, Button8}) b->setFont(decorFont(g.ScaleSize(15)));
+  for (auto* b : {Button1, Button2, BHistory, Button3, Button6, Button7, Button8}) {
+    b->setFont(decorFont(g.ScaleSize(15)));
+    // A disabled button shows its grey caption; the caption lights up under the pointer;
+    // "New buttons" switches the capsule style.
+    b->setGrayDis(true);
+    b->setLightFont(true);
+    b->setColorMouse(QColor(255, 236, 140));
+    b->setVell(settings_.newButtons);
+  }
   for (auto* b : {Button1, Button2, BHistory, Button3, Button6}) b->setMinimumHeight(g.ScaleSize(32));
   // The player rows are a fixed-pitch table of 39 columns, header included.
   QFont rows(QStringLiteral("Liberation Mono"));

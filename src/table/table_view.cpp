@@ -299,6 +299,11 @@ void TableView::drawCounter(QPainter& p) const {
              texts_.round + " " + QString::number(scene_.dealNumber));
   if (scene_.orderedSuit == core::kNoSuit) return;
   p.setPen(QColor(0, 160, 0));
+  // A smaller size while the words are wider than the frame.
+  for (int size : {24, 20, 17, 14}) {
+    p.setFont(roleFont(fonts_.decor, size));
+    if (p.fontMetrics().horizontalAdvance(texts_.order) <= r.width - S(8)) break;
+  }
   p.drawText(QRect(r.left, r.top + S(42), r.width, S(28)), Qt::AlignCenter, texts_.order);
   static const QString signs[] = {QStringLiteral("\u2665"), QStringLiteral("\u2666"), QStringLiteral("\u2663"),
                                   QStringLiteral("\u2660")};
