@@ -529,7 +529,8 @@ void Game::chooseSuit(Suit s) {
     table_.orderedSuit = s;
     humanChoice_ = s;
     move(2, pendingJoker_, true);
-  } else if (request == SuitRequest::FirstCard) {
+  } else if (request == SuitRequest::FirstCard || request == SuitRequest::PeerFirstCard) {
+    // The human orders the suit of the turned-up joker; the other program hears of it.
     table_.orderedSuit = s;
     humanChoice_ = s;
     Event o;
@@ -540,21 +541,12 @@ void Game::chooseSuit(Suit s) {
     redraw(EventKind::RedrawOrder);
     sound(Sound::Ding);
     running_ = true;
-    if (announcesStart()) send("hhod", table_.faceUp.card.bytes() + std::string(1, s));
-    finishFirstCard(false);
-  } else if (request == SuitRequest::PeerFirstCard) {
-    table_.orderedSuit = s;
-    humanChoice_ = s;
-    Event o;
-    o.kind = EventKind::Ordered;
-    o.player = 2;
-    o.suit = s;
-    emit(o);
-    redraw(EventKind::RedrawOrder);
-    sound(Sound::Ding);
-    running_ = true;
-    send("hhod", table_.faceUp.card.bytes() + std::string(1, s));
-    phase_ = DealPhase::InPlay;
+    if (request == SuitRequest::PeerFirstCard || announcesStart())
+      send("hhod", table_.faceUp.card.bytes() + std::string(1, s));
+    if (request == SuitRequest::FirstCard)
+      finishFirstCard(false);
+    else
+      phase_ = DealPhase::InPlay;
   }
 }
 
