@@ -168,9 +168,7 @@ bool TForm1::startUp(QString& message) {
 }
 
 void TForm1::ApplyWindowSize() {
-  const QSize screen = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->size() : QSize(760, 500);
-  geometry_ = table::Geometry::forSetting(settings_.windowSize, screen.width(), screen.height(),
-                                          table::deckNarrow(settings_.cardFaces));
+  geometry_ = currentGeometry();
   loadCards();
   table_->setGeometryModel(geometry_);
   // The table's own pictures: the small ones at window size 1, the large ones stretched.
@@ -200,6 +198,12 @@ void TForm1::ApplyWindowSize() {
   layoutControls();
 }
 
+table::Geometry TForm1::currentGeometry() const {
+  const QSize screen = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->size() : QSize(760, 500);
+  return table::Geometry::forSetting(settings_.windowSize, screen.width(), screen.height(),
+                                     table::deckNarrow(settings_.cardFaces));
+}
+
 int TForm1::PickBack() {
   // The back of today (Monday 1 .. Sunday 7), back 7 when one back is always used, and a
   // random one of ten for the styles that have ten.
@@ -227,9 +231,7 @@ void TForm1::loadCards() {
   settings_.cardFaces = r.used.deck;
   settings_.cardBack = r.used.backStyle;
   if (narrowBefore != table::deckNarrow(settings_.cardFaces)) {
-    const QSize screen = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->size() : QSize(760, 500);
-    geometry_ = table::Geometry::forSetting(settings_.windowSize, screen.width(), screen.height(),
-                                            table::deckNarrow(settings_.cardFaces));
+    geometry_ = currentGeometry();
     pictures_.load(&resources_, geometry_.cardWidth(), geometry_.cardHeight(), geometry_.cardClass(),
                    table::CardPictures::Choice{settings_.cardFaces, settings_.cardBack, PickBack()});
   }
@@ -653,13 +655,8 @@ void TForm1::Timer1Timer() {
   } else if (game_.state() == core::GameState::GameFinished && game_.gameCompleted()) {
     if (options_.autoplay) Button8Click();
     return;
-  } else if (game_.suitRequest() == core::SuitRequest::None && game_.phase() == core::DealPhase::InPlay &&
-             (game_.state() == core::GameState::PlayerOneToMove || game_.state() == core::GameState::DealOver)) {
-    game_.tick();
-  } else if (options_.autoplay) {
-    core::autoplayStep(game_);
-  } else {
-    return;
+  } else if (!(options_.autoplay && core::autoplayStep(game_))) {
+    game_.tick();  // the driver: the computer's move, or the scoring of a finished deal
   }
   afterCoreCall();
 }

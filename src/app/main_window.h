@@ -76,6 +76,7 @@ class TForm1 : public QWidget {
 
   void ApplyWindowSize();
   void loadCards();
+  table::Geometry currentGeometry() const;
   int PickBack();
   void layoutControls();
   void fillMenu();

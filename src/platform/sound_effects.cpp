@@ -83,7 +83,7 @@ bool EffectPlayer::SayCard(const QString& voiceName) {
 
 int EffectPlayer::play(const WavClip& clip, bool wait) {
   const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-  const WavClip* c = &clip;
+  const WavClip* c = &clip;  // the clip stays in clips_ or voice_ while it plays
   if (sink_) sink_->stop();
   QAudioFormat format;
   format.setSampleRate(c->sampleRate);

@@ -100,11 +100,8 @@ bool run(const Options& options, const PermutationSource& perms, const TraceSink
         if (!p) return false;
         game.deal(*p);
         ++summary.deals;
-      } else if (game.suitRequest() == SuitRequest::None && game.phase() != DealPhase::AwaitBegin &&
-                 (game.state() == GameState::PlayerOneToMove || game.state() == GameState::DealOver)) {
-        game.tick();
-      } else {
-        autoplayStep(game);
+      } else if (!autoplayStep(game)) {
+        game.tick();  // nothing for the second seat: the driver moves the first or scores
       }
       flush();
     }
