@@ -54,6 +54,8 @@ EffectPlayer::~EffectPlayer() {
 
 bool EffectPlayer::hasOutput() const { return !QMediaDevices::defaultAudioOutput().isNull(); }
 
+bool EffectPlayer::playing() const { return sink_ && sink_->state() == QAudio::ActiveState; }
+
 const WavClip* EffectPlayer::clip(const QString& name, const QString& pack) {
   // Effect sounds are kept once loaded; voices are read from the pack each time, so a
   // pack removed while the program runs is noticed.

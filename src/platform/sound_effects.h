@@ -36,6 +36,8 @@ class EffectPlayer : public QObject {
   // nothing plays).
   int PlayEffect(const QString& name, bool wait, bool enabled);
   bool hasOutput() const;
+  // True while a sound is being sent to the output.
+  bool playing() const;
   // SayCard: speaks a card from the voice pack (`voiceName` is the card's voice name,
   // e.g. "Pi5AVoiceRus") without waiting; false when the voice pack is missing.
   bool SayCard(const QString& voiceName);
