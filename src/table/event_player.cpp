@@ -9,13 +9,36 @@ namespace vantorn::table {
 using core::Event;
 using core::EventKind;
 
+int FlightPace::sleepAfterStep(int speed) {
+  switch (speed) {
+    case 1: return 2;
+    case 2: return 1;
+    case 3:
+    case 4:
+      if (++counter_ < speed - 1) return 0;
+      counter_ = 0;
+      return 1;
+    default: return 0;
+  }
+}
+
+std::vector<FlightStep> flightSchedule(int steps, int speed, FlightPace& pace) {
+  std::vector<FlightStep> out;
+  out.reserve(static_cast<std::size_t>(std::max(0, steps)));
+  double at = 0;
+  for (int step = 1; step <= steps; ++step) {
+    if (speed == 6 && step == 1 && steps > 1) continue;  // the first step is not drawn
+    at += kFlightDrawMs;
+    out.push_back({step, at});
+    at += pace.sleepAfterStep(speed);
+  }
+  return out;
+}
+
 double flightDuration(int steps, int speed) {
-  // Sleep per step of the speed setting (2 ms, 1 ms, 1 ms every second or third step,
-  // none), plus the time a step takes to draw, which is what paces speeds 5 and 6.
-  static constexpr double kSleep[] = {2.0, 1.0, 0.5, 1.0 / 3.0, 0.0, 0.0};
-  static constexpr double kDraw[] = {0.35, 0.35, 0.35, 0.35, 0.35, 0.2};
-  const int i = std::clamp(speed, 1, 6) - 1;
-  return steps * (kSleep[i] + kDraw[i]);
+  FlightPace pace;
+  const auto schedule = flightSchedule(steps, std::clamp(speed, 1, 6), pace);
+  return schedule.empty() ? 0.0 : schedule.back().at;
 }
 
 EventPlayer::EventPlayer(TableView* view, const core::Game* game, QObject* parent)
@@ -80,32 +103,40 @@ void EventPlayer::startFlight(const Event& e) {
   const QPoint a = view_->flightStart(e);
   const QPoint b = view_->flightEnd(e);
   flightSteps_ = std::max(std::abs(b.x() - a.x()), std::abs(b.y() - a.y()));
-  flightMs_ = flightDuration(flightSteps_, options_.flightSpeed);
   if (flightSteps_ == 0) return;
+  schedule_ = flightSchedule(flightSteps_, std::clamp(options_.flightSpeed, 1, 6), pace_);
+  scheduleAt_ = 0;
   waiting_ = true;
   flightClock_.start();
   view_->setSprite(view_->cardPicture(e.from == core::Place::Stock ? core::Card::empty() : e.card), a);
   flightTimer_.start();
 }
 
+QPoint flightPoint(QPoint a, QPoint b, int step) {
+  // The pixel line of the flight: the major axis moves one pixel per step, the other
+  // follows the line rounded half to even.
+  const int dx = b.x() - a.x();
+  const int dy = b.y() - a.y();
+  if (std::abs(dx) >= std::abs(dy)) {
+    if (dx == 0) return a;
+    const int x = a.x() + (dx > 0 ? step : -step);
+    return {x, static_cast<int>(std::nearbyint(double(dy) * (x - a.x()) / dx + a.y()))};
+  }
+  const int y = a.y() + (dy > 0 ? step : -step);
+  return {static_cast<int>(std::nearbyint(double(dx) * (y - a.y()) / dy + a.x())), y};
+}
+
 void EventPlayer::flightStep() {
   const QPoint a = view_->flightStart(flight_);
   const QPoint b = view_->flightEnd(flight_);
-  const double t = flightMs_ <= 0 ? 1.0 : std::min(1.0, flightClock_.elapsed() / flightMs_);
-  // The pixel line of the flight: the major axis moves one pixel per step.
-  const int step = static_cast<int>(std::lround(t * flightSteps_));
-  const int dx = b.x() - a.x();
-  const int dy = b.y() - a.y();
-  QPoint at;
-  if (std::abs(dx) >= std::abs(dy)) {
-    const int x = a.x() + (dx > 0 ? step : -step);
-    at = {x, static_cast<int>(std::lround(dx == 0 ? a.y() : double(dy) * (x - a.x()) / dx + a.y()))};
-  } else {
-    const int y = a.y() + (dy > 0 ? step : -step);
-    at = {static_cast<int>(std::lround(double(dx) * (y - a.y()) / dy + a.x())), y};
-  }
+  // Show the last step of the timeline that is due by now.
+  const double now = static_cast<double>(flightClock_.nsecsElapsed()) / 1e6;
+  while (scheduleAt_ + 1 < schedule_.size() && schedule_[scheduleAt_ + 1].at <= now) ++scheduleAt_;
+  const bool done = schedule_.empty() || (scheduleAt_ + 1 == schedule_.size() && schedule_.back().at <= now);
+  const int step = schedule_.empty() ? flightSteps_ : schedule_[scheduleAt_].step;
+  const QPoint at = flightPoint(a, b, step);
   view_->setSprite(view_->cardPicture(flight_.from == core::Place::Stock ? core::Card::empty() : flight_.card), at);
-  if (t >= 1.0) {
+  if (done) {
     flightTimer_.stop();
     view_->setSprite(QImage(), {});
     waiting_ = false;

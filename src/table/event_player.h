@@ -5,10 +5,12 @@
 
 #include <QElapsedTimer>
 #include <QObject>
+#include <QPoint>
 #include <QTimer>
 
 #include <deque>
 #include <functional>
+#include <vector>
 
 #include "core/events.h"
 #include "core/game.h"
@@ -22,6 +24,36 @@ struct PlayerOptions {
   bool flyCards = true;   // the "Fly-Cards" switch
   int flightSpeed = 4;    // 1..6
 };
+
+// The pace of card flights: how long to sleep after each drawn one-pixel step. Speed 1
+// sleeps 2 ms every step, 2 sleeps 1 ms every step, 3 sleeps 1 ms every second step, 4
+// every third step, 5 and 6 never. The counter of steps between sleeps runs on from one
+// flight to the next, as one pace for the whole game.
+class FlightPace {
+ public:
+  int sleepAfterStep(int speed);
+
+ private:
+  int counter_ = 0;
+};
+
+// The flight's timeline: for each drawn step, the milliseconds from the flight's start at
+// which it shows, and its step number (1..steps). Each step costs the time to draw it and
+// then its sleep. At speed 6 the first step is not drawn (unless it is the last).
+struct FlightStep {
+  int step;
+  double at;
+};
+std::vector<FlightStep> flightSchedule(int steps, int speed, FlightPace& pace);
+
+// The time to draw one step, which alone paces speeds 5 and 6.
+inline constexpr double kFlightDrawMs = 0.35;
+
+// The sprite's place after `step` steps of a flight from a to b.
+QPoint flightPoint(QPoint a, QPoint b, int step);
+
+// Milliseconds a flight of `steps` one-pixel steps takes at a speed 1..6 (with a fresh pace).
+double flightDuration(int steps, int speed);
 
 class EventPlayer : public QObject {
   Q_OBJECT
@@ -58,11 +90,10 @@ class EventPlayer : public QObject {
   QElapsedTimer flightClock_;
   core::Event flight_{};
   int flightSteps_ = 0;
-  double flightMs_ = 0;
+  FlightPace pace_;
+  std::vector<FlightStep> schedule_;
+  std::size_t scheduleAt_ = 0;
   int turnoverSteps_ = 0;
 };
-
-// Milliseconds a flight of `steps` one-pixel steps takes at a speed 1..6.
-double flightDuration(int steps, int speed);
 
 }  // namespace vantorn::table

@@ -29,6 +29,18 @@ void TableScene::apply(const Event& e, const core::Game& game) {
       revealTop = cleared = summary = speaking = false;
       dealNumber = e.a;
       firstMover = e.player;
+      // Every deal redraws both panels; the first mover gets the star of his colour.
+      for (int seat = 1; seat <= 2; ++seat) {
+        int star = PanelFields::kStarClear;
+        if (seat == e.player)
+          star = core::playerColour(game.config().program, seat) == core::Colour::Black ? PanelFields::kStarBlack
+                                                                                        : PanelFields::kStarRed;
+        DrawPanel(seat, star, true, PanelFields::kKeepField, PanelFields::kKeepField, PanelFields::kKeepField);
+        showScore(seat, game);
+      }
+      break;
+    case EventKind::RedrawScore:
+      showScore(e.player, game);
       break;
     case EventKind::Played: {
       auto& h = hands[static_cast<std::size_t>(e.player - 1)];
@@ -74,6 +86,30 @@ void TableScene::apply(const Event& e, const core::Game& game) {
       break;
     default: break;
   }
+}
+
+void TableScene::DrawPanel(int seat, int star, bool redraw, int right, int left, int total) {
+  if (seat < 1 || seat > 2) return;
+  PanelFields& f = panels[static_cast<std::size_t>(seat - 1)];
+  if (redraw) f = PanelFields{};
+  const auto write = [](std::optional<int>& field, int value) {
+    if (value == PanelFields::kKeepField) return;
+    field = value == PanelFields::kClearField ? std::nullopt : std::optional<int>(value);
+  };
+  write(f.total, total);
+  write(f.left, left);
+  write(f.right, right);
+  if (star >= PanelFields::kStarBlack && star <= PanelFields::kStarClear) f.star = star;
+}
+
+void TableScene::showScore(int seat, const core::Game& game) {
+  // The game total; this deal's penalty on the left and its bonuses on the right, shown
+  // only when there is something to show.
+  const auto& b = game.bonuses(seat);
+  const int penalty = game.dealPenalty(seat);
+  const int bonus = b.ownJoker + b.goingOut;
+  DrawPanel(seat, PanelFields::kStarKeep, false, bonus != 0 ? bonus : PanelFields::kClearField,
+            penalty != 0 ? penalty : PanelFields::kClearField, game.total(seat));
 }
 
 void MessageLines::add(int colourIndex, const QString& line) {
@@ -241,6 +277,16 @@ void TableView::drawPlate(QPainter& p, int seat) const {
   p.drawText(area, Qt::AlignCenter, text);
 }
 
+QPoint starPlace(const Geometry& g) {
+  // The star keeps its picture's size (small below size factor 2, big from 2 on), so its
+  // corner moves with the panel's stretch differently on either side of factor 2.
+  const double s = g.s();
+  if (s == 1.0) return {110, 52};
+  if (s < 2.0) return {g.ScaleSize(122) - 12, g.ScaleSize(65) - 13};
+  if (s == 2.0) return {g.ScaleSize(110), g.ScaleSize(52)};
+  return {g.ScaleSize(122) - 25, g.ScaleSize(65) - 25};
+}
+
 void TableView::drawPanel(QPainter& p, int seat) const {
   const Rect& r = layout_.panel[static_cast<std::size_t>(seat - 1)];
   const QRect area(r.left, r.top, r.width, r.height);
@@ -251,33 +297,30 @@ void TableView::drawPanel(QPainter& p, int seat) const {
     path.addRoundedRect(QRectF(area), 8, 8);
     p.fillPath(path, QColor(0, 0, 0, 110));
   }
-  const int player = seat;
-  const auto& b = game_->bonuses(player);
+  const PanelFields& f = scene_.panels[static_cast<std::size_t>(seat - 1)];
   const auto S = [this](int v) { return geometry_.ScaleSize(v); };
   // The game total in magenta across the top of the panel.
   p.setFont(roleFont(fonts_.decor, 30));
   p.setPen(QColor(255, 0, 255));
-  p.drawText(QRect(r.left, r.top + S(10), S(155), S(40)), Qt::AlignCenter, QString::number(game_->total(player)));
-  // This deal's penalty (left, blue) and bonuses (right, navy).
+  if (f.total) p.drawText(QRect(r.left, r.top + S(10), S(155), S(40)), Qt::AlignCenter, QString::number(*f.total));
+  // The left counter in blue, the right one in navy.
   p.setFont(roleFont(fonts_.decor, 24));
-  const int penalty = game_->dealPenalty(player);
-  const int bonus = b.ownJoker + b.goingOut;
-  if (penalty != 0) {
+  if (f.left) {
     p.setPen(QColor(0, 0, 255));
-    p.drawText(QRect(r.left + S(15), r.top + S(50), S(35), S(31)), Qt::AlignCenter, QString::number(penalty));
+    p.drawText(QRect(r.left + S(15), r.top + S(50), S(35), S(31)), Qt::AlignCenter, QString::number(*f.left));
   }
-  if (bonus != 0) {
+  if (f.right) {
     p.setPen(QColor(0, 0, 128));
-    p.drawText(QRect(r.left + S(55), r.top + S(50), S(45), S(31)), Qt::AlignCenter, QString::number(bonus));
+    p.drawText(QRect(r.left + S(55), r.top + S(50), S(45), S(31)), Qt::AlignCenter, QString::number(*f.right));
   }
-  // The first mover's star in his colour.
-  if (scene_.firstMover == player && game_) {
-    const bool black = core::playerColour(game_->config().program, player) == core::Colour::Black;
+  if (f.star == PanelFields::kStarBlack || f.star == PanelFields::kStarRed) {
+    const bool black = f.star == PanelFields::kStarBlack;
     const QImage& star = black ? decor_.starBlack : decor_.starRed;
-    const QRect place(r.left + S(105), r.top + S(50), S(35), S(31));
+    const QPoint at = QPoint(r.left, r.top) + starPlace(geometry_);
     if (!star.isNull())
-      p.drawImage(QRect(place.topLeft(), star.size().scaled(place.size(), Qt::KeepAspectRatio)), star);
+      p.drawImage(at, star);
     else {
+      const QRect place(r.left + S(105), r.top + S(50), S(35), S(31));
       p.setPen(black ? QColor(20, 20, 20) : QColor(220, 0, 0));
       p.drawText(place, Qt::AlignCenter, QStringLiteral("\u2605"));
     }

@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include <array>
+#include <optional>
 #include <vector>
 
 #include "core/events.h"
@@ -19,6 +20,18 @@
 #include "table/geometry.h"
 
 namespace vantorn::table {
+
+// A player panel's four fields as last drawn. A number field holds a value or is empty.
+struct PanelFields {
+  static constexpr int kClearField = -1000000;  // DrawPanel: restore the area, write nothing
+  static constexpr int kKeepField = -2000000;   // DrawPanel: leave the field as it is
+  // Star values: 1 the black star, 2 the red star, 3 clear the star area, 4 leave it.
+  static constexpr int kStarBlack = 1, kStarRed = 2, kStarClear = 3, kStarKeep = 4;
+
+  std::optional<int> total, left, right;
+  int star = kStarClear;  // 1, 2 or 3 (empty)
+  bool operator==(const PanelFields&) const = default;
+};
 
 // What the table shows at this moment.
 struct TableScene {
@@ -36,9 +49,16 @@ struct TableScene {
   std::int32_t preliminary = 0, result = 0;
   int dealNumber = 0;
   int firstMover = 0;
+  std::array<PanelFields, 2> panels;
 
   // Moves the scene on by one event; `game` gives the values the event does not carry.
   void apply(const core::Event& e, const core::Game& game);
+  // Writes a seat's panel (seat 1 or 2): with `redraw` the whole panel is blank first;
+  // each number is a value or one of the reserved values kClearField, kKeepField.
+  void DrawPanel(int seat, int star, bool redraw, int right, int left, int total);
+
+ private:
+  void showScore(int seat, const core::Game& game);
 };
 
 // The table's own pictures (panels, name plates, the round frame, the first mover's stars).
@@ -61,6 +81,9 @@ struct TableTexts {
   QString names[2];
   QString round, order, oneMoment, preliminary, result, score;
 };
+
+// The corner of the first mover's star in a panel, panel-relative.
+QPoint starPlace(const Geometry& g);
 
 class TableView : public QWidget {
   Q_OBJECT

@@ -51,6 +51,15 @@ TEST(TableScene, FollowsTheCoreThroughAWholeGame) {
     ASSERT_EQ(scene.stockCount, g.stock().stockCount);
     ASSERT_EQ(scene.pileCount, g.table().tableCount);
     ASSERT_EQ(scene.faceUp, g.table().faceUp.card);
+    for (int seat = 1; seat <= 2; ++seat) {
+      const PanelFields& panel = scene.panels[static_cast<std::size_t>(seat - 1)];
+      ASSERT_EQ(panel.total, g.total(seat));
+      // The first mover carries the star of his colour, the other panel none.
+      const bool black = core::playerColour(g.config().program, seat) == core::Colour::Black;
+      ASSERT_EQ(panel.star, seat != scene.firstMover ? PanelFields::kStarClear
+                            : black                  ? PanelFields::kStarBlack
+                                                     : PanelFields::kStarRed);
+    }
   }
   EXPECT_TRUE(scene.summary);
 }
@@ -109,6 +118,101 @@ TEST(EventPlayer, FastModePlaysEverythingAtOnceAndSlowModeWaits) {
   h.pressAction();
   fast.take(h);
   EXPECT_FALSE(fast.busy());
+}
+
+TEST(PlayerPanel, ReservedValuesClearOrKeepAField) {
+  TableScene scene;
+  scene.DrawPanel(1, PanelFields::kStarRed, true, 7, -3, 120);
+  const PanelFields drawn = scene.panels[0];
+  EXPECT_EQ(drawn.total, 120);
+  EXPECT_EQ(drawn.left, -3);
+  EXPECT_EQ(drawn.right, 7);
+  EXPECT_EQ(drawn.star, PanelFields::kStarRed);
+
+  // Keep in every number field and star 4: nothing changes.
+  scene.DrawPanel(1, PanelFields::kStarKeep, false, PanelFields::kKeepField, PanelFields::kKeepField,
+                  PanelFields::kKeepField);
+  EXPECT_EQ(scene.panels[0], drawn);
+  // Clearing one field leaves the others; star 3 clears the star.
+  scene.DrawPanel(1, PanelFields::kStarClear, false, PanelFields::kKeepField, PanelFields::kClearField,
+                  PanelFields::kKeepField);
+  EXPECT_EQ(scene.panels[0].left, std::nullopt);
+  EXPECT_EQ(scene.panels[0].total, 120);
+  EXPECT_EQ(scene.panels[0].star, PanelFields::kStarClear);
+  // A redraw blanks the whole panel first, so kept fields are gone too; 0 is a value.
+  scene.DrawPanel(1, PanelFields::kStarKeep, true, PanelFields::kKeepField, 0, PanelFields::kKeepField);
+  EXPECT_EQ(scene.panels[0].total, std::nullopt);
+  EXPECT_EQ(scene.panels[0].left, 0);
+  EXPECT_EQ(scene.panels[1], PanelFields{}) << "the other seat is untouched";
+  scene.DrawPanel(3, 1, true, 1, 1, 1);  // no such seat
+}
+
+TEST(PlayerPanel, StarPlaceFollowsTheSizeFactor) {
+  struct Case {
+    int setting, screenW, screenH;
+    QPoint place;
+  };
+  const Case cases[] = {
+      {1, 0, 0, {110, 52}},
+      {3, 0, 0, {159 - 12, 84 - 13}},  // 1.3: ScaleSize(122) = 158.6 -> 159, ScaleSize(65) = 84.5 -> 84 (even)
+      {5, 0, 0, {220, 104}},
+      {2, 1920, 1080, {264 - 25, 140 - 25}},  // 2.16: 263.52 -> 264, 140.4 -> 140
+  };
+  for (const Case& c : cases) {
+    const Geometry g = Geometry::forSetting(c.setting, c.screenW, c.screenH);
+    EXPECT_EQ(starPlace(g), c.place) << "setting " << c.setting;
+  }
+}
+
+TEST(Flight, PaceSleepsBySpeedAndCarriesItsCounterAcrossFlights) {
+  struct Case {
+    int speed;
+    std::vector<int> first, second;  // sleeps after each step of a 4-step and then a 3-step flight
+  };
+  const Case cases[] = {
+      {1, {2, 2, 2, 2}, {2, 2, 2}},
+      {2, {1, 1, 1, 1}, {1, 1, 1}},
+      {3, {0, 1, 0, 1}, {0, 1, 0}},
+      {4, {0, 0, 1, 0}, {0, 1, 0}},
+      {5, {0, 0, 0, 0}, {0, 0, 0}},
+      {6, {0, 0, 0, 0}, {0, 0, 0}},
+  };
+  for (const Case& c : cases) {
+    FlightPace pace;
+    std::vector<int> first, second;
+    for (int i = 0; i < 4; ++i) first.push_back(pace.sleepAfterStep(c.speed));
+    for (int i = 0; i < 3; ++i) second.push_back(pace.sleepAfterStep(c.speed));
+    EXPECT_EQ(first, c.first) << "speed " << c.speed;
+    EXPECT_EQ(second, c.second) << "speed " << c.speed;
+  }
+}
+
+TEST(Flight, ScheduleDrawsEveryStepInOrderAndSkipsTheFirstAtTopSpeed) {
+  FlightPace pace;
+  const auto slow = flightSchedule(3, 1, pace);
+  ASSERT_EQ(slow.size(), 3u);
+  EXPECT_EQ(slow[0].step, 1);
+  EXPECT_DOUBLE_EQ(slow[0].at, kFlightDrawMs);
+  EXPECT_DOUBLE_EQ(slow[2].at, 3 * kFlightDrawMs + 2 * 2);  // two sleeps of 2 ms before the last step
+  const auto top = flightSchedule(3, 6, pace);
+  ASSERT_EQ(top.size(), 2u);
+  EXPECT_EQ(top[0].step, 2);
+  EXPECT_EQ(top[1].step, 3);
+  const auto single = flightSchedule(1, 6, pace);  // a one-step flight still arrives
+  ASSERT_EQ(single.size(), 1u);
+  EXPECT_EQ(single[0].step, 1);
+}
+
+TEST(Flight, FollowsThePixelLine) {
+  // Mostly horizontal: x moves one pixel a step, y rounds half to even.
+  EXPECT_EQ(flightPoint({0, 0}, {4, 2}, 1), QPoint(1, 0));  // 0.5 -> 0
+  EXPECT_EQ(flightPoint({0, 0}, {4, 2}, 3), QPoint(3, 2));  // 1.5 -> 2
+  EXPECT_EQ(flightPoint({10, 10}, {6, 12}, 2), QPoint(8, 11));
+  // Purely vertical: y moves, x stays.
+  EXPECT_EQ(flightPoint({5, 20}, {5, 10}, 4), QPoint(5, 16));
+  // Mostly vertical: x follows.
+  EXPECT_EQ(flightPoint({0, 0}, {1, 4}, 2), QPoint(0, 2));  // 0.5 -> 0
+  EXPECT_EQ(flightPoint({3, 3}, {3, 3}, 0), QPoint(3, 3));
 }
 
 TEST(Flight, DurationFollowsTheSpeed) {
