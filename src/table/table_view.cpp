@@ -410,7 +410,10 @@ void TableView::mouseMoveEvent(QMouseEvent* e) {
   if (game_ && slot > 0 && game_->state() == core::GameState::PlayerTwoToMove &&
       game_->phase() == core::DealPhase::InPlay && static_cast<std::size_t>(slot) <= scene_.hands[1].size())
     playable = game_->legal(scene_.hands[1][static_cast<std::size_t>(slot - 1)]);
-  setCursor(playable ? Qt::PointingHandCursor : Qt::ArrowCursor);
+  if (cursorHook)
+    cursorHook(this, playable);
+  else
+    setCursor(playable ? Qt::PointingHandCursor : Qt::ArrowCursor);
 }
 
 }  // namespace vantorn::table

@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -120,6 +121,10 @@ class TableView : public QWidget {
     update();
   }
   const QImage& cardPicture(core::Card c) const;
+
+  // Sets the table's cursor: the hand over a card that may be played, the arrow
+  // elsewhere. Without a hook the system's shapes are used.
+  std::function<void(QWidget* table, bool hand)> cursorHook;
 
  Q_SIGNALS:
   void cardClicked(int slot, Qt::MouseButton button);
