@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "app/animated_icon.h"
 #include "app/ui_text.h"
 #include "controls/cards_button.h"
 #include "files/player_file.h"
@@ -17,10 +18,10 @@ namespace vantorn::app {
 
 using words::Entry;
 
-TFormMast::TFormMast(words::Language language, QWidget* parent) : QDialog(parent) {
+TFormMast::TFormMast(words::Language language, QWidget* parent, const WindowStyle& style) : QDialog(parent) {
   setWindowTitle(wordText(Entry::ChoiceSuit, language));
   setModal(true);
-  setStyleSheet(QStringLiteral("QDialog { background: #1d3b2a; } QLabel { color: white; }"));
+  setMinimumWidth(320);
   auto* v = new QVBoxLayout(this);
   auto* label = new QLabel(wordText(Entry::SelectSuit, language));
   QFont f = label->font();
@@ -49,6 +50,7 @@ TFormMast::TFormMast(words::Language language, QWidget* parent) : QDialog(parent
     row->addWidget(b);
   }
   v->addLayout(row);
+  FDress = DressWindow(this, {QStringLiteral("Mast"), windowTitle()}, withLanguage(style, language));
 }
 
 void TFormMast::closeEvent(QCloseEvent* e) {
@@ -60,10 +62,10 @@ void TFormMast::closeEvent(QCloseEvent* e) {
 
 TFormPassword::TFormPassword(words::Language language, const QString& registeredName,
                              const QString& expectedPassword, QWidget* parent, bool network, const QString& address,
-                             const QString& port)
+                             const QString& port, const WindowStyle& style)
     : QDialog(parent), FLanguage(language), FNew(registeredName.isEmpty()), FExpected(expectedPassword) {
   setWindowTitle(wordText(Entry::Welcome, language));
-  setStyleSheet(QStringLiteral("QDialog { background: #1d3b2a; } QLabel { color: white; }"));
+  setMinimumWidth(420);
   auto* grid = new QGridLayout(this);
   int row = 0;
   FName = new QLineEdit(FNew ? wordText(Entry::DefaultPlayerName, language) : registeredName);
@@ -89,7 +91,6 @@ TFormPassword::TFormPassword(words::Language language, const QString& registered
     FClient = new QRadioButton(wordText(Entry::ClientEntersGame, language));
     FServer->setObjectName(QStringLiteral("RadioServer"));
     FClient->setObjectName(QStringLiteral("RadioClient"));
-    for (auto* r : {FServer, FClient}) r->setStyleSheet(QStringLiteral("color: white;"));
     FServer->setChecked(true);
     grid->addWidget(FServer, row++, 0, 1, 2);
     grid->addWidget(FClient, row++, 0, 1, 2);
@@ -105,7 +106,8 @@ TFormPassword::TFormPassword(words::Language language, const QString& registered
     grid->addWidget(Edit4, row++, 1);
   }
   FMessage = new QLabel;
-  FMessage->setStyleSheet(QStringLiteral("color: #ff8080; font-weight: bold;"));
+  FMessage->setStyleSheet(style.fullGraphics ? QStringLiteral("color: #c00000; font-weight: bold;")
+                                             : QStringLiteral("color: #ff8080; font-weight: bold;"));
   grid->addWidget(FMessage, row++, 0, 1, 2);
   auto* ok = new controls::TQexCardsButton(QStringLiteral("OK"));
   auto* cancel = new controls::TQexCardsButton(wordText(Entry::Cancel, language));
@@ -115,9 +117,13 @@ TFormPassword::TFormPassword(words::Language language, const QString& registered
   connect(ok, &QPushButton::clicked, this, &TFormPassword::accept);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   auto* buttons = new QHBoxLayout;
+  if (auto* icon = makeWindowIcon(style, QStringLiteral("Pass"), this)) buttons->addWidget(icon);
+  buttons->addStretch(1);
   buttons->addWidget(ok);
   buttons->addWidget(cancel);
+  buttons->addStretch(1);
   grid->addLayout(buttons, row, 0, 1, 2);
+  FDress = DressWindow(this, {QStringLiteral("Pass"), windowTitle()}, withLanguage(style, language));
 }
 
 void TFormPassword::accept() {
@@ -156,9 +162,10 @@ bool TFormPassword::client() const { return FClient && FClient->isChecked(); }
 QString TFormPassword::address() const { return Edit3 ? Edit3->text().trimmed() : QString(); }
 QString TFormPassword::port() const { return Edit4 ? Edit4->text().trimmed() : QString(); }
 
-TFormWait::TFormWait(words::Language language, bool server, QWidget* parent) : QDialog(parent), FLanguage(language) {
+TFormWait::TFormWait(words::Language language, bool server, QWidget* parent, const WindowStyle& style)
+    : QDialog(parent), FLanguage(language) {
   setWindowTitle(wordText(Entry::PleaseWait, language));
-  setStyleSheet(QStringLiteral("QDialog { background: #1d3b2a; } QLabel { color: white; }"));
+  setMinimumWidth(350);
   auto* v = new QVBoxLayout(this);
   Label1 = new QLabel(wordText(server ? Entry::WaitingForOtherPlayers : Entry::ExpectationOfGame, language));
   Label2 = new QLabel(wordText(Entry::SecondPlayerConnected, language));
@@ -168,6 +175,8 @@ TFormWait::TFormWait(words::Language language, bool server, QWidget* parent) : Q
   v->addWidget(Label1);
   v->addWidget(Label2);
   auto* row = new QHBoxLayout;
+  if (auto* icon = makeWindowIcon(style, QStringLiteral("WT"), this)) row->addWidget(icon);
+  row->addStretch(1);
   FOk = new controls::TQexCardsButton(QStringLiteral("OK"));
   FOk->setObjectName(QStringLiteral("ButtonOk"));
   auto* cancel = new controls::TQexCardsButton(wordText(Entry::Cancel, language));
@@ -178,7 +187,9 @@ TFormWait::TFormWait(words::Language language, bool server, QWidget* parent) : Q
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   row->addWidget(FOk);
   row->addWidget(cancel);
+  row->addStretch(1);
   v->addLayout(row);
+  FDress = DressWindow(this, {QStringLiteral("Wait"), windowTitle()}, withLanguage(style, language));
 }
 
 void TFormWait::peerConnected() {

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+#include "app/window_style.h"
 #include "core/card.h"
 #include "words/text.h"
 
@@ -16,8 +17,9 @@ namespace vantorn::app {
 class TFormMast : public QDialog {
   Q_OBJECT
  public:
-  TFormMast(words::Language language, QWidget* parent = nullptr);
+  TFormMast(words::Language language, QWidget* parent = nullptr, const WindowStyle& style = {});
   core::Suit chosen() const { return FSuit; }
+  const DressResult& dressResult() const { return FDress; }
 
  protected:
   void reject() override {}  // Escape and the close box do nothing
@@ -26,6 +28,7 @@ class TFormMast : public QDialog {
  private:
   core::Suit FSuit = '+';
   bool FMayClose = false;
+  DressResult FDress;
 };
 
 // "Welcome!": the name and password of a new player (with the check field), or the
@@ -37,7 +40,8 @@ class TFormPassword : public QDialog {
   // this program creates the game or enters it, and the server's address and port.
   TFormPassword(words::Language language, const QString& registeredName, const QString& expectedPassword,
                 QWidget* parent = nullptr, bool network = false, const QString& address = {},
-                const QString& port = {});
+                const QString& port = {}, const WindowStyle& style = {});
+  const DressResult& dressResult() const { return FDress; }
   QString name() const { return FName->text().trimmed(); }
   QString password() const { return FPassword->text(); }
   bool client() const;
@@ -58,6 +62,7 @@ class TFormPassword : public QDialog {
   QRadioButton* FClient = nullptr;
   QLineEdit* Edit3 = nullptr;  // server address
   QLineEdit* Edit4 = nullptr;  // port
+  DressResult FDress;
 };
 
 // "Please, wait...": the progress of the connection. The server's OK is enabled when the
@@ -65,7 +70,8 @@ class TFormPassword : public QDialog {
 class TFormWait : public QDialog {
   Q_OBJECT
  public:
-  TFormWait(words::Language language, bool server, QWidget* parent = nullptr);
+  TFormWait(words::Language language, bool server, QWidget* parent = nullptr, const WindowStyle& style = {});
+  const DressResult& dressResult() const { return FDress; }
   void peerConnected();   // the server's second line and its OK
   void noGames();         // the client found no game at the address
  protected:
@@ -76,6 +82,7 @@ class TFormWait : public QDialog {
   QLabel* Label1;
   QLabel* Label2;
   QPushButton* FOk;
+  DressResult FDress;
 };
 
 }  // namespace vantorn::app

@@ -9,6 +9,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "app/animated_icon.h"
 #include "app/ui_text.h"
 #include "controls/cards_button.h"
 #include "files/file_io.h"
@@ -23,7 +24,6 @@ using words::Entry;
 namespace {
 
 const QString kWindowStyle = QStringLiteral(
-    "QDialog { background: #1d3b2a; } QLabel { color: white; }"
     "QTableWidget { background: #fdf6e3; gridline-color: #c8b88a; }"
     "QHeaderView::section { background: #8c1c1c; color: white; font-weight: bold; padding: 3px; }");
 
@@ -34,28 +34,41 @@ controls::TQexCardsButton* closeButton(QDialog* d, const QString& text) {
   return b;
 }
 
-QLabel* heading(const QString& text, int pixels, const QString& colour = QStringLiteral("white")) {
+QLabel* heading(const QString& text, int pixels, const QColor& colour) {
   auto* l = new QLabel(text);
   QFont f(QStringLiteral("Comic Neue"));
   f.setBold(true);
   f.setPixelSize(pixels);
   l->setFont(f);
   l->setAlignment(Qt::AlignCenter);
-  l->setStyleSheet(QStringLiteral("color: %1;").arg(colour));
+  l->setStyleSheet(QStringLiteral("color: %1;").arg(colour.name()));
   l->setWordWrap(true);
   return l;
+}
+
+// The close button in the middle of the bottom row, the window's icon (when the pack
+// has it) at the row's left.
+QHBoxLayout* bottomRow(QWidget* button, AnimatedIcon* icon) {
+  auto* row = new QHBoxLayout;
+  if (icon) row->addWidget(icon);
+  row->addStretch(1);
+  row->addWidget(button);
+  row->addStretch(1);
+  if (icon) row->addSpacing(AnimatedIcon::kFrameSize);
+  return row;
 }
 
 }  // namespace
 
 TFormTopTen::TFormTopTen(words::Language language, const std::filesystem::path& playerFile, bool network,
-                         QWidget* parent)
+                         QWidget* parent, const WindowStyle& style)
     : QDialog(parent) {
   setWindowTitle(wordText(Entry::TopTen, language));
   setStyleSheet(kWindowStyle);
+  const WindowTones tones = windowTones(style.fullGraphics);
   auto* v = new QVBoxLayout(this);
   v->addWidget(heading(wordText(network ? Entry::HeadingNetGames : Entry::HeadingLocalGames, language), 18,
-                       QStringLiteral("#ffe27a")));
+                       tones.heading));
   auto* table = new QTableWidget(files::kTopTenEntries, 3);
   table->setObjectName(QStringLiteral("TopTenTable"));
   table->setHorizontalHeaderLabels({QString(), wordText(Entry::TopTen, language), wordText(Entry::TopTenScore, language)});
@@ -82,15 +95,17 @@ TFormTopTen::TFormTopTen(words::Language language, const std::filesystem::path& 
   table->setMinimumSize(360, 330);
   v->addWidget(table);
   v->addWidget(closeButton(this, wordText(Entry::Exit, language)), 0, Qt::AlignCenter);
+  FDress = DressWindow(this, {QStringLiteral("TopTen"), windowTitle(), QStringLiteral("GCap430"),
+                              QStringLiteral("GLenta380x120")},
+                       withLanguage(style, language));
 }
 
 TFHistory::TFHistory(words::Language language, const std::filesystem::path& historyFolder,
-                     const std::string& playerFileName, QWidget* parent)
+                     const std::string& playerFileName, QWidget* parent, const WindowStyle& style)
     : QDialog(parent) {
   setWindowTitle(wordText(Entry::HistoryOfGames, language));
   setStyleSheet(kWindowStyle);
   auto* v = new QVBoxLayout(this);
-  v->addWidget(heading(wordText(Entry::HistoryOfGames, language), 20, QStringLiteral("#ffe27a")));
   auto* table = new QTableWidget(0, 7);
   table->setObjectName(QStringLiteral("HistoryTable"));
   table->setHorizontalHeaderLabels({wordText(Entry::HistoryTime, language), wordText(Entry::HistoryDate, language),
@@ -118,34 +133,44 @@ TFHistory::TFHistory(words::Language language, const std::filesystem::path& hist
   table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   table->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
   table->scrollToBottom();
-  table->setMinimumSize(640, 360);
+  table->setMinimumSize(600, 340);
   v->addWidget(table);
-  v->addWidget(closeButton(this, wordText(Entry::Exit, language)), 0, Qt::AlignCenter);
+  v->addLayout(bottomRow(closeButton(this, wordText(Entry::Exit, language)),
+                         makeWindowIcon(style, QStringLiteral("History"), this)));
+  FDress = DressWindow(this, {QStringLiteral("History"), windowTitle(), QStringLiteral("GCap610"),
+                              QStringLiteral("GLenta590x116")},
+                       withLanguage(style, language));
 }
 
 TFormEndGame::TFormEndGame(words::Language language, const platform::Resources& res, int place, long long score,
-                           Mode mode, QWidget* parent)
+                           Mode mode, QWidget* parent, const WindowStyle& style)
     : QDialog(parent) {
   setWindowTitle(wordText(Entry::CompletionOfGame, language));
   setStyleSheet(kWindowStyle);
+  const bool light = style.fullGraphics;
+  // The place's colours, darker on the pack's parchment.
+  const QColor best = light ? QColor(0x90, 0x10, 0x90) : QColor(0xff, 0x80, 0xff);
+  const QColor good = light ? QColor(0x10, 0x40, 0xa0) : QColor(0x80, 0xc0, 0xff);
+  const QColor bad = light ? QColor(0xa0, 0x10, 0x10) : QColor(0xff, 0xa0, 0xa0);
+  const QColor sum = light ? QColor(0x00, 0x70, 0x00) : QColor(0x60, 0xff, 0x60);
   auto* v = new QVBoxLayout(this);
   const QString result = wordText(Entry::ResultPrefix, language) + QString::number(score);
   if (place == 1) {
-    v->addWidget(heading(wordText(Entry::Congratulations, language), 32, QStringLiteral("#ff80ff")));
-    v->addWidget(heading(wordText(Entry::YourResultTheBest, language), 28, QStringLiteral("#ff80ff")));
-    v->addWidget(heading(result, 28, QStringLiteral("#60ff60")));
+    v->addWidget(heading(wordText(Entry::Congratulations, language), 32, best));
+    v->addWidget(heading(wordText(Entry::YourResultTheBest, language), 28, best));
+    v->addWidget(heading(result, 28, sum));
     v->addWidget(heading(wordText(mode == Mode::Network ? Entry::BecomeBachelor : Entry::BecomeMaster, language), 22,
-                         QStringLiteral("#ff80ff")));
+                         best));
   } else if (place >= 2 && place <= 10) {
-    v->addWidget(heading(wordText(Entry::GoodResult, language), 32, QStringLiteral("#80c0ff")));
-    v->addWidget(heading(wordText(Entry::HitTopTen, language), 28, QStringLiteral("#80c0ff")));
-    v->addWidget(heading(result, 28, QStringLiteral("#60ff60")));
-    v->addWidget(heading(wordText(Entry::PlacePrefix, language) + QString::number(place), 22, QStringLiteral("#80c0ff")));
+    v->addWidget(heading(wordText(Entry::GoodResult, language), 32, good));
+    v->addWidget(heading(wordText(Entry::HitTopTen, language), 28, good));
+    v->addWidget(heading(result, 28, sum));
+    v->addWidget(heading(wordText(Entry::PlacePrefix, language) + QString::number(place), 22, good));
   } else {
-    v->addWidget(heading(wordText(Entry::OurRegrets, language), 32, QStringLiteral("#ffa0a0")));
-    v->addWidget(heading(wordText(Entry::ResultCouldBeBetter, language), 28, QStringLiteral("#ffa0a0")));
-    v->addWidget(heading(result, 28, QStringLiteral("#60ff60")));
-    v->addWidget(heading(wordText(Entry::NotInTopTen, language), 22, QStringLiteral("#ffa0a0")));
+    v->addWidget(heading(wordText(Entry::OurRegrets, language), 32, bad));
+    v->addWidget(heading(wordText(Entry::ResultCouldBeBetter, language), 28, bad));
+    v->addWidget(heading(result, 28, sum));
+    v->addWidget(heading(wordText(Entry::NotInTopTen, language), 22, bad));
   }
   // The animation for the place: best, good or bad.
   QByteArray gif;
@@ -164,14 +189,20 @@ TFormEndGame::TFormEndGame(words::Language language, const platform::Resources& 
     v->addWidget(label);
   }
   v->addWidget(closeButton(this, QStringLiteral("OK")), 0, Qt::AlignCenter);
+  FDress = DressWindow(this, {QStringLiteral("EndG"), windowTitle(), QStringLiteral("GCap550"),
+                              QStringLiteral("GLenta590x116")},
+                       withLanguage(style, language));
 }
 
-TFormCount::TFormCount(words::Language language, const QString& playerName, const TCount& count, QWidget* parent)
+TFormCount::TFormCount(words::Language language, const QString& playerName, const TCount& count, QWidget* parent,
+                       const WindowStyle& style)
     : QDialog(parent) {
   setWindowTitle(wordText(Entry::ScoreboardPlayer, language) + QStringLiteral(":  ") + playerName);
   setStyleSheet(kWindowStyle);
+  setMinimumWidth(325);
+  const WindowTones tones = windowTones(style.fullGraphics);
   auto* v = new QVBoxLayout(this);
-  v->addWidget(heading(wordText(Entry::InformationAboutGame, language), 20, QStringLiteral("#ffe27a")));
+  v->addWidget(heading(wordText(Entry::InformationAboutGame, language), 20, tones.heading));
   auto* grid = new QGridLayout;
   const std::pair<Entry, QString> rows[] = {
       {Entry::GeneralNumberOfGames, count.Count_KonAll}, {Entry::RoundInCurrentCycle, count.Count_KonCur},
@@ -181,21 +212,31 @@ TFormCount::TFormCount(words::Language language, const QString& playerName, cons
   int r = 0;
   for (const auto& [entry, value] : rows) {
     grid->addWidget(new QLabel(wordText(entry, language)), r, 0);
-    auto* val = heading(value, 18, QStringLiteral("#ffff00"));
+    auto* val = heading(value, 18, tones.value);
     val->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     val->setObjectName(QStringLiteral("Value%1").arg(r + 1));
     grid->addWidget(val, r++, 1);
   }
   v->addLayout(grid);
-  v->addWidget(closeButton(this, QStringLiteral("OK")), 0, Qt::AlignCenter);
+  v->addLayout(bottomRow(closeButton(this, QStringLiteral("OK")), makeWindowIcon(style, QStringLiteral("COunt"), this)));
+  // The caption names the window ("Information about game"), not the player.
+  FDress = DressWindow(this, {QStringLiteral("Count"), wordText(Entry::InformationAboutGame, language)},
+                       withLanguage(style, language));
 }
 
-TFormSpeed::TFormSpeed(words::Language language, int speed, QWidget* parent) : QDialog(parent), FSpeed(speed) {
+int TFormSpeed::iconInterval(int speed) {
+  static constexpr int kIntervals[] = {110, 95, 80, 65, 40, 25};
+  return kIntervals[std::clamp(speed, 1, 6) - 1];
+}
+
+TFormSpeed::TFormSpeed(words::Language language, int speed, QWidget* parent, const WindowStyle& style)
+    : QDialog(parent), FSpeed(speed) {
   setWindowTitle(wordText(Entry::ChoiceOfSpeed, language));
   setStyleSheet(kWindowStyle);
-  setFixedWidth(340);
+  setFixedSize(340, 280);
+  const WindowTones tones = windowTones(style.fullGraphics);
   auto* v = new QVBoxLayout(this);
-  v->addWidget(heading(wordText(Entry::SelectFlightSpeed, language), 16));
+  v->addWidget(heading(wordText(Entry::SelectFlightSpeed, language), 16, tones.text));
   auto* slider = new QSlider(Qt::Horizontal);
   slider->setObjectName(QStringLiteral("TrackBar1"));
   slider->setRange(1, 6);
@@ -209,8 +250,16 @@ TFormSpeed::TFormSpeed(words::Language language, int speed, QWidget* parent) : Q
     labels->addWidget(l);
   }
   v->addLayout(labels);
-  connect(slider, &QSlider::valueChanged, this, [this](int value) { FSpeed = value; });
+  v->addStretch(1);
   v->addWidget(closeButton(this, QStringLiteral("Ok")), 0, Qt::AlignCenter);
+  // The icon at (55, 138), ticking faster for a faster flight.
+  AnimatedIcon* icon = makeWindowIcon(style, QStringLiteral("Speed"), this, iconInterval(speed));
+  if (icon) icon->move(55, 138);
+  connect(slider, &QSlider::valueChanged, this, [this, icon](int value) {
+    FSpeed = value;
+    if (icon) icon->setInterval(iconInterval(value));
+  });
+  FDress = DressWindow(this, {QStringLiteral("Speed"), windowTitle()}, withLanguage(style, language));
 }
 
 }  // namespace vantorn::app

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 
+#include "app/window_style.h"
 #include "words/text.h"
 
 namespace vantorn::platform {
@@ -19,7 +20,11 @@ class TFormTopTen : public QDialog {
   Q_OBJECT
  public:
   TFormTopTen(words::Language language, const std::filesystem::path& playerFile, bool network,
-              QWidget* parent = nullptr);
+              QWidget* parent = nullptr, const WindowStyle& style = {});
+  const DressResult& dressResult() const { return FDress; }
+
+ private:
+  DressResult FDress;
 };
 
 // "History of games": every record of the history files, newest file last.
@@ -27,11 +32,13 @@ class TFHistory : public QDialog {
   Q_OBJECT
  public:
   TFHistory(words::Language language, const std::filesystem::path& historyFolder, const std::string& playerFileName,
-            QWidget* parent = nullptr);
+            QWidget* parent = nullptr, const WindowStyle& style = {});
   int rowCount() const { return rows_; }
+  const DressResult& dressResult() const { return FDress; }
 
  private:
   int rows_ = 0;
+  DressResult FDress;
 };
 
 // "The completion of game": the series result with the place among the ten best.
@@ -40,7 +47,11 @@ class TFormEndGame : public QDialog {
  public:
   enum class Mode { Local, Network };
   TFormEndGame(words::Language language, const platform::Resources& res, int place, long long score, Mode mode,
-               QWidget* parent = nullptr);
+               QWidget* parent = nullptr, const WindowStyle& style = {});
+  const DressResult& dressResult() const { return FDress; }
+
+ private:
+  DressResult FDress;
 };
 
 // The values of the general-score window (`TCount`), as texts.
@@ -52,18 +63,27 @@ struct TCount {
 class TFormCount : public QDialog {
   Q_OBJECT
  public:
-  TFormCount(words::Language language, const QString& playerName, const TCount& count, QWidget* parent = nullptr);
+  TFormCount(words::Language language, const QString& playerName, const TCount& count, QWidget* parent = nullptr,
+             const WindowStyle& style = {});
+  const DressResult& dressResult() const { return FDress; }
+
+ private:
+  DressResult FDress;
 };
 
 // "Choice of speed": the flight speed 1..6, changed at once while the slider moves.
 class TFormSpeed : public QDialog {
   Q_OBJECT
  public:
-  TFormSpeed(words::Language language, int speed, QWidget* parent = nullptr);
+  TFormSpeed(words::Language language, int speed, QWidget* parent = nullptr, const WindowStyle& style = {});
   int speed() const { return FSpeed; }
+  const DressResult& dressResult() const { return FDress; }
+  // The icon's tick for a speed 1..6: 110, 95, 80, 65, 40, 25 ms.
+  static int iconInterval(int speed);
 
  private:
   int FSpeed;
+  DressResult FDress;
 };
 
 }  // namespace vantorn::app
