@@ -51,59 +51,37 @@ TForm1::TForm1(LaunchOptions options)
   setWindowTitle(QStringLiteral("Vantorn"));
   setObjectName(QStringLiteral("TForm1"));
 
-  intro_ = new QLabel(this);
-  intro_->setAlignment(Qt::AlignCenter);
-  intro_->setAttribute(Qt::WA_TransparentForMouseEvents);
-
-  menu_ = new QWidget(this);
-  auto* mv = new QVBoxLayout(menu_);
-  menuHeader_ = new QLabel;
-  menuHeader_->setStyleSheet(QStringLiteral("color: #ffe27a;"));
-  players_ = new QListWidget;
-  players_->setStyleSheet(QStringLiteral(
-      "QListWidget { background: rgba(0,0,0,110); color: white; border: 2px solid #b58a1e; border-radius: 8px; }"
-      "QListWidget::item:hover { background: rgba(255,220,120,60); }"
-      "QListWidget::item:selected { background: rgba(180,20,20,160); }"));
-  Button1 = new controls::TQexCardsButton;
-  Button6 = new controls::TQexCardsButton;
-  Button2 = new controls::TQexCardsButton;
-  BHistory = new controls::TQexCardsButton;
-  Button3 = new controls::TQexCardsButton;
-  mv->addWidget(menuHeader_);
-  mv->addWidget(players_, 1);
-  auto* row = new QHBoxLayout;
-  row->addWidget(Button1);
-  row->addWidget(Button2);
-  mv->addLayout(row);
-  auto* row2 = new QHBoxLayout;
-  row2->addWidget(BHistory);
-  row2->addWidget(Button3);
-  row2->addWidget(Button6);
-  mv->addLayout(row2);
-  connect(Button3, &QPushButton::clicked, this, [this] {
+  intro_ = new IntroScreen(resources_, this);
+  menu_ = new MenuScreen(resources_, this);
+  menu_->hide();
+  connect(menu_, &MenuScreen::optionsClicked, this, [this] {
     effects_->PlayEffect(QStringLiteral("WOpenFo"), false, settings_.sound);
     TFormOptions options(settings_, this);
     if (options.exec() != QDialog::Accepted) return;
     settings_ = options.settings();
     if (const auto error = files::saveSettings(options_.dataDir / "Vantorn.ini", settings_))
       QMessageBox::warning(this, QStringLiteral("Vantorn"), wordText(*error, language()));
-    ApplyWindowSize();  // sizes, cards and fonts follow the new settings
+    ApplyWindowSize();  // sizes, cards, fonts and the menu (network play: its players) follow
     retext();
-    fillMenu();  // network play shows the network players
     music_->PlayMusic(settings_.music && !options_.autoplay && !options_.fast);
   });
-  connect(Button2, &QPushButton::clicked, this, [this] {
+  connect(menu_, &MenuScreen::topTenClicked, this, [this] {
     effects_->PlayEffect(QStringLiteral("WOpenFo"), false, settings_.sound);
     TFormTopTen(language(), playerFile(), false, this).exec();
   });
-  connect(BHistory, &QPushButton::clicked, this, [this] {
+  connect(menu_, &MenuScreen::historyClicked, this, [this] {
     effects_->PlayEffect(QStringLiteral("WOpenFo"), false, settings_.sound);
     TFHistory(language(), options_.dataDir / "History", "Vantorn.clb", this).exec();
   });
-  connect(players_, &QListWidget::itemClicked, this,
-          [this](QListWidgetItem* item) { menuRowChosen(item->data(Qt::UserRole).toInt()); });
-  connect(Button1, &QPushButton::clicked, this, [this] { menuRowChosen(6); });
-  connect(Button6, &QPushButton::clicked, this, &QWidget::close);
+  connect(menu_, &MenuScreen::modeClicked, this, [this] {
+    effects_->PlayEffect(QStringLiteral("WOpenFo"), false, settings_.sound);
+    settings_.clubListMode = settings_.clubListMode == 2 ? 1 : 2;
+    menu_->setRows(menuRows(), settings_.clubListMode);
+  });
+  connect(menu_, &MenuScreen::captionColourChanged, this, [this](int colour) { settings_.captionColour = colour; });
+  connect(menu_, &MenuScreen::rowClicked, this, &TForm1::menuRowChosen);
+  connect(menu_, &MenuScreen::newPlayerClicked, this, [this] { menuRowChosen(6); });
+  connect(menu_, &MenuScreen::exitClicked, this, &QWidget::close);
 
   table_ = new table::TableView(this);
   table_->setGame(&game_);
@@ -195,7 +173,26 @@ void TForm1::ApplyWindowSize() {
   fonts.conew = {table::freeFontFamily(settings_.fontConew), settings_.scaleConew};
   table_->setFonts(fonts);
   setFixedSize(geometry_.clientWidth(), geometry_.clientHeight());
+  loadMenuBackground();
   layoutControls();
+  if (screen_ == Screen::Menu) ShowMenu(0);
+}
+
+void TForm1::loadMenuBackground() {
+  // The dark design's picture from the window graphics, else the built-in background;
+  // both stretched to the client area at every size but 1 (the dark one always).
+  QImage picture;
+  bool dark = settings_.menuDesign2;
+  if (dark && !platform::LoadPackJpeg(resources_, QStringLiteral("BGLilu"), QStringLiteral("QexCGraph1.dll"), picture)) {
+    qWarning("%s", qPrintable(wordText(Entry::CantFindTheFile, language()) + QStringLiteral(" QexCGraph1.dll")));
+    settings_.menuDesign2 = settings_.tableDesign2 = false;
+    dark = false;
+  }
+  if (!dark) platform::LoadPackJpeg(resources_, QStringLiteral("FonG"), QString(), picture);
+  const QSize client(geometry_.clientWidth(), geometry_.clientHeight());
+  if (!picture.isNull() && (dark || settings_.windowSize != 1) && picture.size() != client)
+    picture = picture.scaled(client, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  background_ = picture;
 }
 
 table::Geometry TForm1::currentGeometry() const {
@@ -240,8 +237,6 @@ void TForm1::loadCards() {
 void TForm1::layoutControls() {
   const table::Geometry& g = geometry_;
   intro_->setGeometry(0, 0, g.clientWidth(), g.clientHeight());
-  const table::Rect m = g.place(200, 110, 360, 300);
-  menu_->setGeometry(m.left, m.top, m.width, m.height);
   table_->setGeometry(0, 0, g.clientWidth(), g.clientHeight());
   const table::Rect b7 = g.place(600, 400, 130, 32);
   const table::Rect b8 = g.place(600, 440, 130, 32);
@@ -256,7 +251,7 @@ void TForm1::layoutControls() {
   Edit1->setFont(edit);
   BitBtn1->setGeometry(memo.right() - band, memo.bottom() + g.ScaleSize(1), band, band);
   Button8->setGeometry(b8.left, b8.top, b8.width, b8.height);
-  for (auto* b : {Button1, Button2, BHistory, Button3, Button6, Button7, Button8}) {
+  for (auto* b : {Button7, Button8}) {
     b->setFont(decorFont(g.ScaleSize(15)));
     // A disabled button shows its grey caption; the caption lights up under the pointer;
     // "New buttons" switches the capsule style.
@@ -265,23 +260,11 @@ void TForm1::layoutControls() {
     b->setColorMouse(QColor(255, 236, 140));
     b->setVell(settings_.newButtons);
   }
-  for (auto* b : {Button1, Button2, BHistory, Button3, Button6}) b->setMinimumHeight(g.ScaleSize(32));
-  // The player rows are a fixed-pitch table of 39 columns, header included.
-  QFont rows(QStringLiteral("Liberation Mono"));
-  rows.setPixelSize(g.ScaleSize(14));
-  players_->setFont(rows);
-  menuHeader_->setFont(rows);
 }
 
 void TForm1::retext() {
   const words::Language l = language();
-  Button1->setText(wordText(Entry::NewPlayer, l));
-  Button6->setText(wordText(Entry::Exit, l));
-  Button2->setText(wordText(Entry::TopTen, l));
-  BHistory->setText(wordText(Entry::History, l));
-  Button3->setText(wordText(Entry::Options, l));
   Button8->setText(wordText(Entry::ExitToMenu, l));
-  menuHeader_->setText(wordText(Entry::ClubMembersHeader, l));
   table::TableTexts t;
   // The opponent: the other player in a network game, the program itself otherwise.
   t.names[0] = networkGame() && !opponentName_.empty()
@@ -300,25 +283,19 @@ void TForm1::retext() {
 
 void TForm1::showIntro() {
   screen_ = Screen::Intro;
-  QImage logo;
-  platform::LoadPackPng(resources_, QStringLiteral("GTitle"), QString(), logo);
-  if (!logo.isNull()) {
-    intro_->setPixmap(QPixmap::fromImage(logo.scaled(width() * 2 / 3, height() * 2 / 3, Qt::KeepAspectRatio,
-                                                     Qt::SmoothTransformation)));
-  } else {
-    intro_->setFont(decorFont(geometry_.ScaleSize(64)));
-    intro_->setStyleSheet(QStringLiteral("color: #ffd75a;"));
-    const auto t = words::titleUpper(language());
-    intro_->setText(QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size())));
-  }
+  intro_->setLanguage(language());
   intro_->show();
   intro_->raise();
   menu_->hide();
-  table_->show();  // the felt behind the intro
   table_->setGame(nullptr);
   Button7->hide();
   Button8->hide();
-  if (options_.autoplay || options_.noIntro) QTimer::singleShot(0, this, &TForm1::showMenu);
+  setFocus();
+  if (options_.autoplay || options_.noIntro) {
+    QTimer::singleShot(0, this, &TForm1::showMenu);
+    return;
+  }
+  Timer1.start(kMenuInterval);  // DrawIntro on every tick
 }
 
 void TForm1::showMenu() {
@@ -328,9 +305,7 @@ void TForm1::showMenu() {
   table_->update();
   Button7->hide();
   Button8->hide();
-  fillMenu();
-  menu_->show();
-  menu_->raise();
+  ShowMenu(0);
   if (!options_.autoplay && !options_.fast) music_->PlayMusic(settings_.music);
   Timer1.start(kMenuInterval);
   if (options_.autoplay || options_.hostPort > 0 || options_.joinPort > 0) {
@@ -358,18 +333,48 @@ CurrentPlayer TForm1::autoplayPlayer(const std::filesystem::path& file) const {
   return p;
 }
 
-void TForm1::fillMenu() {
-  players_->clear();
-  for (int slot = 1; slot <= files::kPlayerRecords; ++slot) {
-    const auto p = readPlayer(playerFile(), slot);
-    if (!p) continue;
-    const QString row = QStringLiteral(" %1 %2 %3")
-                            .arg(fromCp1251(p->name), -20)
-                            .arg(p->games, 7)
-                            .arg(p->score, 7);
-    auto* item = new QListWidgetItem(row, players_);
-    item->setData(Qt::UserRole, slot);
+std::array<std::string, 5> TForm1::menuRows() const {
+  std::array<std::string, 5> rows;
+  const auto file = files::PlayerFileStore(playerFile()).load();
+  for (int k = 1; k <= files::kPlayerRecords; ++k)
+    rows[static_cast<std::size_t>(k - 1)] =
+        menuRowText(file ? std::string_view(file->record(k)) : std::string_view(), settings_.clubListMode);
+  return rows;
+}
+
+void TForm1::ShowMenu(int tick) {
+  if (tick != 0) {
+    menu_->ShowMenu(1);
+    return;
   }
+  const table::Geometry& g = geometry_;
+  // A window of a fixed size stands in the middle of the screen; full screen fills it.
+  if (QScreen* screen = QGuiApplication::primaryScreen(); screen && isWindow()) {
+    const QRect avail = screen->geometry();
+    if (settings_.windowSize == 2)
+      move(avail.topLeft());
+    else
+      move(avail.left() + table::roundEven((avail.width() - frameGeometry().width()) / 2.0),
+           avail.top() + table::roundEven((avail.height() - frameGeometry().height()) / 2.0));
+  }
+  MenuSetup setup;
+  setup.language = language();
+  setup.windowSize = settings_.windowSize;
+  setup.network = settings_.networkPlay;
+  setup.listMode = settings_.clubListMode;
+  setup.dark = settings_.menuDesign2;
+  setup.captionColour = settings_.captionColour;
+  setup.gifAnimation = settings_.gifAnimation;
+  setup.newButtons = settings_.newButtons;
+  setup.hasBackground = !background_.isNull();
+  setup.fonts.decor = {table::freeFontFamily(settings_.fontDecor), settings_.scaleDecor};
+  setup.fonts.serif = {table::freeFontFamily(settings_.fontSerif), settings_.scaleSerif};
+  setup.fonts.fixed = {table::freeFontFamily(settings_.fontFixed), settings_.scaleFixed};
+  setup.fonts.conew = {table::freeFontFamily(settings_.fontConew), settings_.scaleConew};
+  menu_->setBackground(background_);
+  menu_->build(g, setup, menuRows());
+  menu_->show();
+  menu_->raise();
 }
 
 void TForm1::menuRowChosen(int slot) {
@@ -647,7 +652,15 @@ void TForm1::afterCoreCall() {
 }
 
 void TForm1::Timer1Timer() {
-  if (screen_ != Screen::Table || player_->busy() || suitDialogOpen_) return;
+  if (screen_ == Screen::Intro) {
+    intro_->DrawIntro();
+    return;
+  }
+  if (screen_ == Screen::Menu) {
+    ShowMenu(1);
+    return;
+  }
+  if (player_->busy() || suitDialogOpen_) return;
   if (game_.dealDue()) {
     if (game_.config().program != core::Program::Local && game_.config().program != core::Program::NetServer) return;
     if (networkGame() && game_.dealNumber() == 0) return;  // the server deals when the peer is there

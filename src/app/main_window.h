@@ -3,8 +3,6 @@
 // finished game in the history and the player file.
 #pragma once
 
-#include <QLabel>
-#include <QListWidget>
 #include <QTimer>
 #include <QWidget>
 
@@ -13,6 +11,8 @@
 #include <random>
 
 #include "app/finish_game.h"
+#include "app/intro_screen.h"
+#include "app/menu_screen.h"
 #include "net/direct_session.h"
 #include "controls/cards_button.h"
 #include "core/game.h"
@@ -24,6 +24,8 @@
 #include "table/event_player.h"
 #include "table/table_view.h"
 
+class QLineEdit;
+class QPushButton;
 class QTcpServer;
 class QTcpSocket;
 
@@ -79,7 +81,11 @@ class TForm1 : public QWidget {
   table::Geometry currentGeometry() const;
   int PickBack();
   void layoutControls();
-  void fillMenu();
+  // ShowMenu(0) builds the menu screen for the current settings, ShowMenu(1) animates it.
+  void ShowMenu(int tick);
+  // The five rows of the player file of the mode, in the current list mode.
+  std::array<std::string, 5> menuRows() const;
+  void loadMenuBackground();
   void retext();
   void Timer1Timer();
   void Button7Click();
@@ -127,19 +133,13 @@ class TForm1 : public QWidget {
   bool suitDialogOpen_ = false;
   std::mt19937_64 random_;
 
-  QLabel* intro_ = nullptr;
-  QWidget* menu_ = nullptr;
-  QLabel* menuHeader_ = nullptr;
-  QListWidget* players_ = nullptr;
-  controls::TQexCardsButton* Button1 = nullptr;  // New Player
-  controls::TQexCardsButton* Button6 = nullptr;  // Exit
-  controls::TQexCardsButton* Button2 = nullptr;  // Top Ten
-  controls::TQexCardsButton* BHistory = nullptr;
-  controls::TQexCardsButton* Button3 = nullptr;  // Options
+  IntroScreen* intro_ = nullptr;
+  MenuScreen* menu_ = nullptr;
+  QImage background_;  // the menu's background at the client size
   table::TableView* table_ = nullptr;
   controls::TQexCardsButton* Button7 = nullptr;
   controls::TQexCardsButton* Button8 = nullptr;
-  class QLineEdit* Edit1 = nullptr;  // the network message line
+  QLineEdit* Edit1 = nullptr;  // the network message line
   QPushButton* BitBtn1 = nullptr;    // its send button
   table::EventPlayer* player_ = nullptr;
   platform::EffectPlayer* effects_ = nullptr;
