@@ -110,12 +110,21 @@ int clampIndex(int v, int count) { return std::clamp(v, 0, count - 1); }
 TFormOptions::TFormOptions(const files::Settings& settings, QWidget* parent)
     : QDialog(parent), FSettings(settings), FDownload(new PackDownload(this)) {
   setObjectName(QStringLiteral("TFormOptions"));
+  // The indicators are drawn by the sheet too: with white captions the style's own check
+  // marks would be white on white.
   setStyleSheet(QStringLiteral(
       "QDialog { background: #1d3b2a; } QLabel, QCheckBox, QRadioButton { color: white; }"
+      "QLabel:disabled, QCheckBox:disabled, QRadioButton:disabled { color: #7f8f85; }"
+      "QCheckBox::indicator, QRadioButton::indicator { width: 12px; height: 12px; border: 1px solid #d8c27a;"
+      " background: #f4f4f4; }"
+      "QRadioButton::indicator { border-radius: 7px; }"
+      "QCheckBox::indicator:checked { background: #b58a1e; border-color: #f4f4f4; }"
+      "QRadioButton::indicator:checked { background: qradialgradient(cx:0.5, cy:0.5,"
+      " radius:0.5, fx:0.5, fy:0.5, stop:0 #b58a1e, stop:0.6 #b58a1e, stop:0.7 #f4f4f4); }"
+      "QCheckBox::indicator:disabled, QRadioButton::indicator:disabled { background: #7f8f85; border-color: #5f6f65; }"
       "QGroupBox { color: #ffd75e; border: 1px solid #b58a1e; border-radius: 4px; margin-top: 1.2em; padding: 6px; }"
       "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 3px; }"
-      "QTabWidget::pane { border: 1px solid #b58a1e; } QTabWidget > QWidget > QWidget { background: #1d3b2a; }"
-      "QLabel:disabled, QCheckBox:disabled, QRadioButton:disabled { color: #7f8f85; }"));
+      "QTabWidget::pane { border: 1px solid #b58a1e; } QTabWidget > QWidget > QWidget { background: #1d3b2a; }"));
   auto* v = new QVBoxLayout(this);
   v->setSizeConstraint(QLayout::SetMinimumSize);  // the window grows with its longest texts
   FPages = new QTabWidget;
@@ -253,13 +262,11 @@ QWidget* TFormOptions::buildCards() {
   c->addWidget(LabelDeck, 0, 0);
   c->addWidget(ComboBox1, 0, 1);
   auto* deckPacks = new QVBoxLayout;
-  deckPacks->addWidget(downloadButton(0, 1));
-  deckPacks->addWidget(downloadButton(1, 1));
-  deckPacks->addWidget(downloadButton(7, 1));
+  for (int pack : {0, 1, 7}) deckPacks->addWidget(downloadButton(pack, 1), 0, Qt::AlignLeft);
   c->addLayout(deckPacks, 1, 1);
   c->addWidget(LabelBack, 2, 0);
   c->addWidget(ComboBox2, 2, 1);
-  c->addWidget(downloadButton(1, 2), 3, 1);
+  c->addWidget(downloadButton(1, 2), 3, 1, Qt::AlignLeft);
 
   GroupBack = named(new QGroupBox, "GroupBack");
   auto* bv = new QVBoxLayout(GroupBack);
@@ -383,7 +390,7 @@ QWidget* TFormOptions::buildFonts() {
   LabelScale = new QLabel;
   Button2 = new controls::TQexCardsButton;
   Button2->setObjectName(QStringLiteral("Button2"));
-  Button2->setMinimumHeight(30);
+  Button2->setMinimumSize(140, 30);
   LabelFontsNote = new QLabel;
   LabelFontsNote->setWordWrap(true);
   LabelFontsNote->setMinimumWidth(360);
@@ -391,7 +398,7 @@ QWidget* TFormOptions::buildFonts() {
   f->addRow(ComboBoxFont);
   f->addRow(FontComboBox1);
   f->addRow(LabelScale, SpinEdit1);
-  f->addRow(Button2);
+  f->addRow(QString(), Button2);
   f->addRow(LabelFontsNote);
 
   connect(ComboBoxFont, &QComboBox::currentIndexChanged, this, &TFormOptions::fontRoleChanged);
@@ -574,7 +581,6 @@ void TFormOptions::retext() {
   for (int d = 0; d < 48; ++d) ComboBox1->setItemText(d, t(static_cast<Entry>(static_cast<int>(Entry::DeckClassical1) + d)));
   LabelBack->setText(t(Entry::Decks) + QLatin1Char(':'));
   for (int b = 0; b < 13; ++b) ComboBox2->setItemText(b, t(kBackStyles[b]));
-  GroupBack->setTitle(t(Entry::Decks));
   RadioBack[0]->setText(t(Entry::ToChangeDecks));
   RadioBack[1]->setText(t(Entry::AlwaysOne));
   RadioBack[2]->setText(t(Entry::Random));

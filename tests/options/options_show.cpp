@@ -1,12 +1,30 @@
-// Shows the options window on one page in one language: options_show PAGE LANGUAGE.
+// Shows the options window on one page in one language (options_show PAGE LANGUAGE), or
+// the ten language flags large (options_show flags), for screenshots.
 #include <QApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPixmap>
 #include <QTabWidget>
-#include <QTimer>
+#include <QWidget>
 
+#include <cstring>
+
+#include "app/flags.h"
 #include "app/options_window.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  if (argc > 1 && std::strcmp(argv[1], "flags") == 0) {
+    QWidget sheet;
+    auto* row = new QHBoxLayout(&sheet);
+    for (int l = 0; l < 10; ++l) {
+      auto* label = new QLabel;
+      label->setPixmap(QPixmap::fromImage(vantorn::app::languageFlag(l, QSize(90, 60))));
+      row->addWidget(label);
+    }
+    sheet.show();
+    return app.exec();
+  }
   vantorn::files::Settings s;
   s.language = argc > 2 ? std::atoi(argv[2]) : 0;
   vantorn::app::TFormOptions w(s);
