@@ -53,6 +53,7 @@ QUrl PackDownload::urlFor(const QString& base, const QString& file) {
 
 bool PackDownload::start(const QString& file, std::function<void(bool)> done) {
   if (busy()) return false;
+  FBusy = true;
   FDone = std::move(done);
   const bool bareName = !file.isEmpty() && !file.contains(QLatin1Char('/')) && !file.contains(QLatin1Char('\\')) &&
                         file != QStringLiteral(".") && file != QStringLiteral("..");
@@ -95,6 +96,7 @@ void PackDownload::finish(bool ok) {
     else FFile->cancelWriting();
     FFile.reset();  // an uncommitted save file removes its temporary file
   }
+  FBusy = false;
   auto done = std::move(FDone);
   FDone = nullptr;
   if (done) done(ok);

@@ -51,7 +51,7 @@ class PackDownload : public QObject {
   // calls nothing) while another download runs. A bad file name, an empty base or folder
   // and an unwritable folder end at once with done(false).
   bool start(const QString& file, std::function<void(bool)> done);
-  bool busy() const { return FReply != nullptr; }
+  bool busy() const { return FBusy; }
 
  private:
   void finish(bool ok);
@@ -62,6 +62,7 @@ class PackDownload : public QObject {
   QNetworkReply* FReply = nullptr;
   std::unique_ptr<QSaveFile> FFile;
   std::function<void(bool)> FDone;
+  bool FBusy = false;  // from start() until done() is called
 };
 
 }  // namespace vantorn::app

@@ -276,6 +276,32 @@ TEST(OptionsLanguage, ChangingTheLanguageRelabelsEveryPageAtOnceAndTellsTheCalle
   EXPECT_EQ(w.settings().language, 8);
 }
 
+TEST(OptionsLayout, NoTextIsCutOffInAnyLanguage) {
+  app();
+  files::Settings s;
+  s.windowSize = 3;  // shows the note of the recording page as well
+  TFormOptions w(s);
+  w.show();
+  auto* pages = w.findChild<QTabWidget*>();
+  ASSERT_NE(pages, nullptr);
+  for (int l = 0; l < words::kLanguageCount; ++l) {
+    child<QComboBox>(w, "ComboBoxLan")->setCurrentIndex(l);
+    for (int p = 0; p < pages->count(); ++p) {
+      pages->setCurrentIndex(p);
+      QApplication::processEvents();
+      SCOPED_TRACE(testing::Message() << "language " << l << " page " << p);
+      EXPECT_GE(pages->tabBar()->width(), pages->tabBar()->sizeHint().width());
+      for (QWidget* c : pages->currentWidget()->findChildren<QWidget*>()) {
+        if (!c->isVisible() || c->inherits("QSpinBox") || c->inherits("QSlider")) continue;
+        const bool texty = c->inherits("QLabel") || c->inherits("QAbstractButton") || c->inherits("QComboBox");
+        if (!texty || (c->inherits("QLabel") && static_cast<QLabel*>(c)->wordWrap())) continue;
+        EXPECT_GE(c->width(), c->sizeHint().width()) << c->metaObject()->className() << " "
+                                                     << c->objectName().toStdString();
+      }
+    }
+  }
+}
+
 TEST(OptionsPacks, DownloadButtonsAndGraphicsSwitchesFollowThePacksFound) {
   app();
   PackFolders folders;
