@@ -19,7 +19,6 @@ class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
-class QPushButton;
 class QRadioButton;
 class QSlider;
 class QSpinBox;
