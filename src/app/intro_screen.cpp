@@ -83,7 +83,8 @@ void IntroScreen::DrawIntro() {
   centred(QStringLiteral("Vantorn team"), 240, QColor(255, 0, 0));
   centred(releaseDate(language_), 265, QColor(0, 0, 255));
   centred(QStringLiteral("V 5.7f"), 315, QColor(0, 0x64, 0x64));
-  for (int x : {250, 445}) p.drawImage(QRect(x, 270, 32, 32), logo_);
+  // The two logos flank the version line, clear of the date above it.
+  for (int x : {250, 478}) p.drawImage(QRect(x, 305, 32, 32), logo_);
 
   for (int k = 0; k < 4; ++k) {
     const QImage& card = cards_[static_cast<std::size_t>(k)];
@@ -94,7 +95,7 @@ void IntroScreen::DrawIntro() {
 
   const QString title = utf8(words::titleUpper(language_));
   QFont arial(QString::fromStdString(table::freeFontFamily("Arial")));
-  arial.setPixelSize(58);
+  arial.setPixelSize(52);
   arial.setBold(true);
   p.setFont(arial);
   const QFontMetrics fm(arial);

@@ -283,6 +283,7 @@ void TForm1::retext() {
 
 void TForm1::showIntro() {
   screen_ = Screen::Intro;
+  centreWindow();
   intro_->setLanguage(language());
   intro_->show();
   intro_->raise();
@@ -333,6 +334,18 @@ CurrentPlayer TForm1::autoplayPlayer(const std::filesystem::path& file) const {
   return p;
 }
 
+void TForm1::centreWindow() {
+  // A window of a fixed size stands in the middle of the screen; full screen fills it.
+  QScreen* screen = QGuiApplication::primaryScreen();
+  if (!screen || !isWindow()) return;
+  const QRect avail = screen->geometry();
+  if (settings_.windowSize == 2)
+    move(avail.topLeft());
+  else
+    move(avail.left() + table::roundEven((avail.width() - frameGeometry().width()) / 2.0),
+         avail.top() + table::roundEven((avail.height() - frameGeometry().height()) / 2.0));
+}
+
 std::array<std::string, 5> TForm1::menuRows() const {
   std::array<std::string, 5> rows;
   const auto file = files::PlayerFileStore(playerFile()).load();
@@ -348,15 +361,7 @@ void TForm1::ShowMenu(int tick) {
     return;
   }
   const table::Geometry& g = geometry_;
-  // A window of a fixed size stands in the middle of the screen; full screen fills it.
-  if (QScreen* screen = QGuiApplication::primaryScreen(); screen && isWindow()) {
-    const QRect avail = screen->geometry();
-    if (settings_.windowSize == 2)
-      move(avail.topLeft());
-    else
-      move(avail.left() + table::roundEven((avail.width() - frameGeometry().width()) / 2.0),
-           avail.top() + table::roundEven((avail.height() - frameGeometry().height()) / 2.0));
-  }
+  centreWindow();
   MenuSetup setup;
   setup.language = language();
   setup.windowSize = settings_.windowSize;

@@ -86,6 +86,7 @@ class TForm1 : public QWidget {
   // The five rows of the player file of the mode, in the current list mode.
   std::array<std::string, 5> menuRows() const;
   void loadMenuBackground();
+  void centreWindow();
   void retext();
   void Timer1Timer();
   void Button7Click();

@@ -26,8 +26,9 @@ QApplication& app() {
   static char name[] = "menu_test";
   static char* argv[] = {name, nullptr};
   qputenv("QT_QPA_PLATFORM", "offscreen");
-  static QApplication a(argc, argv);
-  return a;
+  // Never destroyed: Qt's input devices must not be torn down by the exit handlers.
+  static QApplication* a = new QApplication(argc, argv);
+  return *a;
 }
 
 const platform::Resources& resources() {
