@@ -50,6 +50,7 @@ TFormMast::TFormMast(words::Language language, QWidget* parent, const WindowStyl
     row->addWidget(b);
   }
   v->addLayout(row);
+  v->addStretch(1);
   FDress = DressWindow(this, {QStringLiteral("Mast"), windowTitle()}, withLanguage(style, language));
 }
 

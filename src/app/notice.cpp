@@ -47,7 +47,11 @@ TFormLink::TFormLink(const QString& line1, const QString& line2, const QString& 
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   v->addWidget(ok, 0, Qt::AlignCenter);
-  FDress = DressWindow(this, {QStringLiteral("About"), windowTitle()}, style);
+  // The pack has no caption picture for the notice: the title is always written on the
+  // ribbon, over the "About" background with full graphics.
+  WindowCaption caption{QStringLiteral("About"), windowTitle()};
+  caption.packCaption = false;
+  FDress = DressWindow(this, caption, style);
 }
 
 void ShowNotice(const QString& line1, const QString& line2, const QString& link, const WindowStyle& style,

@@ -13,7 +13,7 @@ namespace vantorn::app {
 class TFormLink : public QDialog {
   Q_OBJECT
  public:
-  // The notice is dressed with the "About" window graphics.
+  // With full graphics the notice stands on the "About" window background.
   TFormLink(const QString& line1, const QString& line2, const QString& link, const WindowStyle& style = {},
             QWidget* parent = nullptr);
   const DressResult& dressResult() const { return FDress; }

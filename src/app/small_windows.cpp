@@ -218,6 +218,7 @@ TFormCount::TFormCount(words::Language language, const QString& playerName, cons
     grid->addWidget(val, r++, 1);
   }
   v->addLayout(grid);
+  v->addStretch(1);
   v->addLayout(bottomRow(closeButton(this, QStringLiteral("OK")), makeWindowIcon(style, QStringLiteral("COunt"), this)));
   // The caption names the window ("Information about game"), not the player.
   FDress = DressWindow(this, {QStringLiteral("Count"), wordText(Entry::InformationAboutGame, language)},

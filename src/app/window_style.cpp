@@ -119,11 +119,12 @@ DressResult DressWindow(QDialog* window, const platform::Resources& res, const W
   const int header = style.headerStyle == 1 || style.headerStyle == 3 ? style.headerStyle : 2;
   QImage background, ribbon, picture;
   int captionTop = 0;
-  if (style.fullGraphics || header != 2) {
+  if (style.fullGraphics || (header != 2 && caption.packCaption)) {
     // Every picture the style needs from the pack, or none of them.
-    bool ok = platform::LoadPackPng(res, QStringLiteral("GForm") + caption.key + languageSuffix(style.language),
-                                    kWindowGraphicsPack, picture) &&
-              !picture.isNull();
+    bool ok = !caption.packCaption ||
+              (platform::LoadPackPng(res, QStringLiteral("GForm") + caption.key + languageSuffix(style.language),
+                                     kWindowGraphicsPack, picture) &&
+               !picture.isNull());
     if (ok && style.fullGraphics)
       ok = platform::LoadPackJpeg(res, QStringLiteral("GForm") + caption.key, kWindowGraphicsPack, background) &&
            !background.isNull();
@@ -143,13 +144,13 @@ DressResult DressWindow(QDialog* window, const platform::Resources& res, const W
   }
   QString title;
   QFont font;
-  if (out.headerStyle == 2 && !out.fullGraphics) {
-    out.headerStyle = 2;
+  if (!caption.packCaption || (out.headerStyle == 2 && !out.fullGraphics)) {
+    out.headerStyle = caption.packCaption || out.fellBack ? 2 : header;
     platform::LoadPackPng(res, caption.ribbon, QString(), ribbon);
     title = caption.title.toUpper();
     const int room = (ribbon.isNull() ? window->width() : ribbon.width()) - 40;
     font = titleFont(style, title, std::max(room, 60));
-    out.captionHeight = std::max(ribbon.height(), 10 + QFontMetrics(font).height());
+    out.captionHeight = std::max({out.captionHeight, ribbon.height(), 10 + QFontMetrics(font).height()});
   }
   if (out.fullGraphics) window->setMinimumSize(window->minimumSize().expandedTo(background.size()));
   window->setStyleSheet(windowStyleSheet(out.fullGraphics) + window->styleSheet());
@@ -158,6 +159,12 @@ DressResult DressWindow(QDialog* window, const platform::Resources& res, const W
   if (QLayout* layout = window->layout()) {
     QMargins m = layout->contentsMargins();
     m.setTop(std::max(m.top(), out.captionHeight + 6));
+    if (out.fullGraphics) {
+      // Inside the picture's frame.
+      m.setLeft(std::max(m.left(), 18));
+      m.setRight(std::max(m.right(), 18));
+      m.setBottom(std::max(m.bottom(), 16));
+    }
     layout->setContentsMargins(m);
   }
   if (out.fellBack && style.onFallback) style.onFallback(out);

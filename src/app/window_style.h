@@ -69,6 +69,9 @@ struct WindowCaption {
   QString title;  // written on the ribbon in style 2
   QString ribbon = QStringLiteral("GCap300");        // style 2
   QString lenta = QStringLiteral("GLenta280x090");   // style 3
+  // False for a window without a caption picture of its own in the pack: its title is
+  // written on the ribbon in every style (over the pack background with full graphics).
+  bool packCaption = true;
 };
 
 struct DressResult {

@@ -367,12 +367,23 @@ TEST_F(Packs, NoticeShowsItsLinesAndItsLink) {
   EXPECT_FALSE(n.isVisible());
   EXPECT_EQ(n.result(), QDialog::Accepted);
 
-  // Without a link or a second line those lines stay hidden; the dress falls back too.
+  // Without a link or a second line those lines stay hidden. The notice has no caption
+  // picture: its title is written in every style, so style 1 needs no pack.
   TFormLink bare(QStringLiteral("one"), QString(), QString(), style(1, false, false));
-  bare.show();
+  const QImage bareShot = shot(bare);
   EXPECT_FALSE(bare.findChild<QLabel*>(QStringLiteral("LabelLink"))->isVisible());
   EXPECT_FALSE(bare.findChild<QLabel*>(QStringLiteral("Label2"))->isVisible());
-  EXPECT_TRUE(bare.dressResult().fellBack);
+  EXPECT_FALSE(bare.dressResult().fellBack);
+  EXPECT_GT(countNear(bareShot, kYellow, 10, 60), 40);
+  // With full graphics: the "About" background under the written title, not its caption.
+  TFormLink full(QStringLiteral("one"), QString(), QString(), style(1, true, true));
+  const QImage fullShot = shot(full);
+  EXPECT_TRUE(full.dressResult().fullGraphics);
+  EXPECT_TRUE(near(fullShot.pixel(2, fullShot.height() - 3), kBackground, 16));
+  EXPECT_GT(countNear(fullShot, kYellow, 10, 60), 40);
+  EXPECT_EQ(countNear(fullShot, kKeys[8].caption, 0, 60, 12), 0);
+  TFormLink fallen(QStringLiteral("one"), QString(), QString(), style(2, true, false));
+  EXPECT_TRUE(fallen.dressResult().fellBack);
   // Marked-up text in a link is shown as text, not obeyed.
   TFormLink odd(QStringLiteral("x"), QString(), QStringLiteral("<b>\"x"), style(2, false, true));
   EXPECT_TRUE(odd.findChild<QLabel*>(QStringLiteral("LabelLink"))->text().contains(QStringLiteral("&lt;b&gt;")));
