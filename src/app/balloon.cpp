@@ -1,5 +1,6 @@
 #include "app/balloon.h"
 
+#include <QBitmap>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QPainter>
@@ -44,7 +45,6 @@ TBalloon::TBalloon(const QString& title, const QString& text, QWidget* control, 
       FGrow(this, "geometry") {
   setObjectName(QStringLiteral("Balloon"));
   setAttribute(Qt::WA_DeleteOnClose);
-  setAttribute(Qt::WA_TranslucentBackground);
   const QString family = QString::fromStdString(table::freeFontFamily(look.fontName.toStdString()));
   FTextFont = QFont(family);
   FTextFont.setPointSize(std::max(1, look.fontSize));
@@ -118,9 +118,17 @@ QImage TBalloon::render() const {
   return img;
 }
 
+void TBalloon::resizeEvent(QResizeEvent*) {
+  // The window takes the balloon's shape (no desktop compositor is needed for it).
+  const QImage shape = FPicture.scaled(size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+  if (!shape.isNull()) setMask(QBitmap::fromImage(shape.createAlphaMask()));
+}
+
 void TBalloon::paintEvent(QPaintEvent*) {
-  // While it opens, the whole balloon is drawn shrunk into the current size.
+  // While it opens, the whole balloon is drawn shrunk into the current size; the edge's
+  // half-covered pixels blend into the box colour.
   QPainter p(this);
+  p.fillRect(rect(), FLook.background);
   p.setRenderHint(QPainter::SmoothPixmapTransform);
   p.drawImage(rect(), FPicture);
 }

@@ -47,6 +47,7 @@ class TBalloon : public QWidget {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void paintEvent(QPaintEvent*) override;
+  void resizeEvent(QResizeEvent*) override;
 
  private:
   QImage render() const;

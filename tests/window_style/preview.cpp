@@ -1,11 +1,13 @@
 // Shows one small window in one window style, for looking at it on a real screen:
 //   window_style_preview WINDOW STYLE PACKDIR   (STYLE 1, 2, 3 or full; WINDOW one of
-//   Mast Pass Wait TopTen History EndG Count Speed Notice)
+//   Mast Pass Wait TopTen History EndG Count Speed Notice Balloon)
 #include <QApplication>
+#include <QPushButton>
 #include <QTimer>
 
 #include <memory>
 
+#include "app/balloon.h"
 #include "app/dialogs.h"
 #include "app/notice.h"
 #include "app/small_windows.h"
@@ -25,6 +27,20 @@ int main(int argc, char** argv) {
   s.headerStyle = s.fullGraphics ? 2 : style.toInt();
   s.resources = &res;
   const auto en = words::Language::English;
+  if (which == QLatin1String("Balloon")) {
+    // The main window's hover balloon of "Top Ten", shown at once.
+    QWidget host;
+    host.setGeometry(20, 20, 420, 260);
+    auto* button = new QPushButton(QStringLiteral("Top Ten"), &host);
+    button->setGeometry(150, 180, 120, 34);
+    host.show();
+    QTimer::singleShot(300, button, [button] {
+      app::ShowBalloon(QStringLiteral("Games in cycle:"), QStringLiteral("30"), QStringLiteral("Comic Sans MS"), button,
+                       app::BalloonArrow::BottomLeft, app::BalloonKind::Info, 9, 5000, 0x0000FF, 0xE1FFFF, 0x0000FF,
+                       0x000080);
+    });
+    return a.exec();
+  }
   std::unique_ptr<QDialog> w;
   if (which == QLatin1String("Mast")) w = std::make_unique<app::TFormMast>(en, nullptr, s);
   else if (which == QLatin1String("Pass"))
