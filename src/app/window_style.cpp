@@ -153,6 +153,9 @@ DressResult DressWindow(QDialog* window, const platform::Resources& res, const W
     out.captionHeight = std::max({out.captionHeight, ribbon.height(), 10 + QFontMetrics(font).height()});
   }
   if (out.fullGraphics) window->setMinimumSize(window->minimumSize().expandedTo(background.size()));
+  // The caption fits the window with a little room on either side.
+  const int captionWidth = std::max(ribbon.width(), picture.width());
+  if (captionWidth > 0) window->setMinimumWidth(std::max(window->minimumWidth(), captionWidth + 20));
   window->setStyleSheet(windowStyleSheet(out.fullGraphics) + window->styleSheet());
   new WindowDressing(window, std::move(background), std::move(ribbon), std::move(picture), captionTop,
                      std::move(title), font);
