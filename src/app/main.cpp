@@ -122,7 +122,10 @@ int main(int argc, char** argv) {
   const QCommandLineOption join(QStringLiteral("join"), QStringLiteral("Enter the network game at HOST:PORT."),
                                 QStringLiteral("HOST:PORT"));
   const QCommandLineOption noIntro(QStringLiteral("no-intro"), QStringLiteral("Start at the menu."));
-  parser.addOptions({dataDir, autoplay, fast, games, size, host, join, noIntro});
+  const QCommandLineOption lang(QStringLiteral("lang"),
+                                QStringLiteral("Language 0..9 for this run (0 English, 1 Russian, 8 Japanese ...)."),
+                                QStringLiteral("N"));
+  parser.addOptions({dataDir, autoplay, fast, games, size, host, join, noIntro, lang});
   parser.process(app);
 
   vantorn::app::LaunchOptions options;
@@ -141,6 +144,13 @@ int main(int argc, char** argv) {
     options.windowSize = parser.value(size).toInt(&ok);
     if (!ok || options.windowSize < 1 || options.windowSize > 5) {
       std::cerr << "vantorn: --size needs 1..5\n";
+      return 2;
+    }
+  }
+  if (parser.isSet(lang)) {
+    options.language = parser.value(lang).toInt(&ok);
+    if (!ok || options.language < 0 || options.language > 9) {
+      std::cerr << "vantorn: --lang needs 0..9\n";
       return 2;
     }
   }

@@ -15,13 +15,16 @@
 #include <QTcpSocket>
 #include <QVBoxLayout>
 
+#include "app/balloon.h"
 #include "app/dialogs.h"
+#include "app/notice.h"
 #include "app/options_window.h"
 #include "app/small_windows.h"
 #include "app/ui_text.h"
 #include "core/autoplay.h"
 #include "files/player_file.h"
 #include "platform/resources_builtin.h"
+#include "table/backgrounds.h"
 #include "table/decks.h"
 
 namespace vantorn::app {
@@ -33,6 +36,7 @@ using words::Entry;
 namespace {
 constexpr int kDriverInterval = 200;  // ms between driver ticks during a game
 constexpr int kMenuInterval = 20;
+constexpr int kSummaryLook = 3000;  // ms an unattended player looks at the summary
 
 QFont decorFont(int pixels) {
   QFont f(QStringLiteral("Comic Neue"));
@@ -57,21 +61,42 @@ TForm1::TForm1(LaunchOptions options)
   connect(menu_, &MenuScreen::optionsClicked, this, [this] {
     effects_->PlayEffect(QStringLiteral("WOpenFo"), false, settings_.sound);
     TFormOptions options(settings_, this);
-    if (options.exec() != QDialog::Accepted) return;
+    // Packs are downloaded into the folder above the data folder, which is searched too.
+    options.setPacks(&resources_, QString::fromStdString(options_.dataDir.parent_path().string()));
+    options.setDownloadBase(QString::fromUtf8(qgetenv("VANTORN_DOWNLOAD_BASE")));
+    options.setOnDownloadFinished([this](const QString&, bool ok) {
+      effects_->PlayEffect(ok ? QStringLiteral("WToMenK") : QStringLiteral("WWrongs"), false, settings_.sound);
+    });
+    // The menu speaks a new language at once, while the options are still open.
+    const files::Settings before = settings_;
+    connect(&options, &TFormOptions::languageChanged, this, [this](int language) {
+      settings_.language = language;
+      retext();
+      ShowMenu(0);
+    });
+    if (options.exec() != QDialog::Accepted) {
+      if (settings_.language != before.language) {
+        settings_.language = before.language;
+        retext();
+        ShowMenu(0);
+      }
+      return;
+    }
     settings_ = options.settings();
     if (const auto error = files::saveSettings(options_.dataDir / "Vantorn.ini", settings_))
-      QMessageBox::warning(this, QStringLiteral("Vantorn"), wordText(*error, language()));
+      notice(wordText(*error, language()));
+    cursors_->setOwn(settings_.ownCursors);
     ApplyWindowSize();  // sizes, cards, fonts and the menu (network play: its players) follow
     retext();
     music_->PlayMusic(settings_.music && !options_.autoplay && !options_.fast);
   });
   connect(menu_, &MenuScreen::topTenClicked, this, [this] {
     effects_->PlayEffect(QStringLiteral("WOpenFo"), false, settings_.sound);
-    TFormTopTen(language(), playerFile(), false, this).exec();
+    TFormTopTen(language(), playerFile(), false, this, windowStyle()).exec();
   });
   connect(menu_, &MenuScreen::historyClicked, this, [this] {
     effects_->PlayEffect(QStringLiteral("WOpenFo"), false, settings_.sound);
-    TFHistory(language(), options_.dataDir / "History", "Vantorn.clb", this).exec();
+    TFHistory(language(), options_.dataDir / "History", "Vantorn.clb", this, windowStyle()).exec();
   });
   connect(menu_, &MenuScreen::modeClicked, this, [this] {
     effects_->PlayEffect(QStringLiteral("WOpenFo"), false, settings_.sound);
@@ -112,6 +137,8 @@ TForm1::TForm1(LaunchOptions options)
   });
 
   connect(&Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+  cursors_ = std::make_unique<CursorSet>(resources_, this);
+  touch_ = std::make_unique<TouchEffect>(resources_, this);
 }
 
 TForm1::~TForm1() = default;
@@ -130,15 +157,25 @@ bool TForm1::startUp(QString& message) {
     }
     if (check.russianEdition) settings_.language = 1;
   }
-  QImage background;
-  platform::LoadPackJpeg(resources_, QStringLiteral("FonG"), QString(), background);
-  table_->setBackground(background);
+  if (options_.language >= 0 && options_.language < words::kLanguageCount) settings_.language = options_.language;
   ApplyWindowSize();
+  // Own cursors: the arrow on the window, the hand on its buttons and over a playable
+  // card, the text beam on the message line.
+  cursors_->setOwn(settings_.ownCursors);
+  cursors_->applyToWindow(this);
+  table_->cursorHook = [this](QWidget* w, bool hand) { cursors_->apply(w, hand ? CursorRole::Hand : CursorRole::Arrow); };
+  // The touch effect before every button's action, when its switch is on.
+  for (auto* b : findChildren<controls::TQexCardsButton*>())
+    connect(b, &QPushButton::pressed, this, [this] {
+      if (settings_.graphicButtons && !options_.autoplay) touch_->play();
+    });
+  if (auto* top = menu_->findChild<QWidget*>(QStringLiteral("Button9")))
+    AttachHoverBalloon(top, wordText(Entry::GamesInCycle, language()) + QStringLiteral(":"), QStringLiteral("30"));
   retext();
   // Unattended runs stay silent.
   if (!options_.autoplay && !options_.fast) {
     if (!music_->PrepareMusic())
-      QMessageBox::warning(this, QStringLiteral("Vantorn"), wordText(Entry::CantCreateMusicFile, language()));
+      notice(wordText(Entry::CantCreateMusicFile, language()));
     music_->PlayMusic(settings_.music);
     Timer2.start(1000);
   }
@@ -173,26 +210,47 @@ void TForm1::ApplyWindowSize() {
   fonts.conew = {table::freeFontFamily(settings_.fontConew), settings_.scaleConew};
   table_->setFonts(fonts);
   setFixedSize(geometry_.clientWidth(), geometry_.clientHeight());
-  loadMenuBackground();
+  loadBackground(screen_ == Screen::Table);
   layoutControls();
   if (screen_ == Screen::Menu) ShowMenu(0);
 }
 
-void TForm1::loadMenuBackground() {
-  // The dark design's picture from the window graphics, else the built-in background;
-  // both stretched to the client area at every size but 1 (the dark one always).
-  QImage picture;
-  bool dark = settings_.menuDesign2;
-  if (dark && !platform::LoadPackJpeg(resources_, QStringLiteral("BGLilu"), QStringLiteral("QexCGraph1.dll"), picture)) {
-    qWarning("%s", qPrintable(wordText(Entry::CantFindTheFile, language()) + QStringLiteral(" QexCGraph1.dll")));
-    settings_.menuDesign2 = settings_.tableDesign2 = false;
-    dark = false;
+void TForm1::loadBackground(bool forTable) {
+  const bool dark = forTable ? settings_.tableDesign2 : settings_.menuDesign2;
+  const table::BackgroundLoad b =
+      table::LoadBackground(resources_, {settings_.backgroundKind, settings_.backgroundColour, dark},
+                            settings_.windowSize, QSize(geometry_.clientWidth(), geometry_.clientHeight()));
+  if (b.darkFailed) settings_.menuDesign2 = settings_.tableDesign2 = false;
+  settings_.backgroundKind = b.used.kind;
+  settings_.backgroundColour = b.used.colour;
+  if (!b.missingPack.isEmpty()) notice(wordText(Entry::CantFindTheFile, language()) + " " + b.missingPack);
+  background_ = b.picture;
+  table_->setBackground(background_);
+  QPalette pal = palette();
+  pal.setColor(QPalette::Window,
+               table::windowColour(settings_.backgroundColour, !background_.isNull(), !forTable && b.used.dark));
+  setPalette(pal);
+  setAutoFillBackground(true);
+  backgroundForTable_ = forTable;
+}
+
+void TForm1::notice(const QString& line1, const QString& line2) {
+  if (options_.autoplay || options_.fast) {
+    qWarning("%s", qPrintable(line2.isEmpty() ? line1 : line1 + " " + line2));
+    return;
   }
-  if (!dark) platform::LoadPackJpeg(resources_, QStringLiteral("FonG"), QString(), picture);
-  const QSize client(geometry_.clientWidth(), geometry_.clientHeight());
-  if (!picture.isNull() && (dark || settings_.windowSize != 1) && picture.size() != client)
-    picture = picture.scaled(client, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-  background_ = picture;
+  ShowNotice(line1, line2, QString(), windowStyle(), this);
+}
+
+WindowStyle TForm1::windowStyle() {
+  WindowStyle style = windowStyleFrom(settings_, &resources_);
+  style.onFallback = [this](const DressResult& r) {
+    if (!applyDressFallback(r, settings_)) return;
+    // Told after the window that fell back has been shown.
+    const QString text = dressFallbackNotice(r, language());
+    QTimer::singleShot(0, this, [this, text] { notice(text); });
+  };
+  return style;
 }
 
 table::Geometry TForm1::currentGeometry() const {
@@ -218,10 +276,7 @@ void TForm1::loadCards() {
                                       std::pair{r.backPackMissing, std::string("QexCards06B.dll")}}) {
     if (!missing) continue;
     const QString text = wordText(Entry::CantFindTheFile, language()) + " " + QString::fromStdString(pack);
-    if (options_.autoplay)
-      qWarning("%s", qPrintable(text));
-    else
-      QMessageBox::information(this, QStringLiteral("Vantorn"), text);
+    notice(text);
   }
   // The settings follow what could be loaded.
   const bool narrowBefore = table::deckNarrow(settings_.cardFaces);
@@ -301,6 +356,7 @@ void TForm1::showIntro() {
 
 void TForm1::showMenu() {
   screen_ = Screen::Menu;
+  if (backgroundForTable_) loadBackground(false);  // the menu's design
   intro_->hide();
   table_->setGame(nullptr);
   table_->update();
@@ -392,7 +448,8 @@ void TForm1::menuRowChosen(int slot) {
   const bool network = settings_.networkPlay;
   effects_->PlayEffect(QStringLiteral("WOpenFo"), false, settings_.sound);
   TFormPassword dialog(language(), slot == 6 ? QString() : fromCp1251(p.name), fromCp1251(p.password), this, network,
-                       QString::fromStdString(settings_.serverAddress), QString::fromStdString(settings_.serverPort));
+                       QString::fromStdString(settings_.serverAddress), QString::fromStdString(settings_.serverPort),
+                       windowStyle());
   if (dialog.exec() != QDialog::Accepted) return;
   if (slot == 6) {
     p.slot = 6;
@@ -411,7 +468,7 @@ void TForm1::menuRowChosen(int slot) {
     joinGame(p, dialog.address(), port);
   else
     hostGame(p, port);
-  TFormWait wait(language(), !client, this);
+  TFormWait wait(language(), !client, this, windowStyle());
   wait_ = &wait;
   const int answer = wait.exec();
   wait_ = nullptr;
@@ -434,6 +491,7 @@ void TForm1::beginServerGame() {
 
 void TForm1::showTable() {
   screen_ = Screen::Table;
+  if (!backgroundForTable_) loadBackground(true);  // the table's design
   music_->PlayMusic(false);
   intro_->hide();
   menu_->hide();
@@ -587,7 +645,7 @@ void TForm1::handleNotices(const std::vector<net::Notice>& notices) {
           endRun(3);
           return;
         }
-        QMessageBox::information(this, QStringLiteral("Vantorn"), text);
+        notice(text);
         session_.reset();
         showMenu();
         break;
@@ -671,7 +729,15 @@ void TForm1::Timer1Timer() {
     if (networkGame() && game_.dealNumber() == 0) return;  // the server deals when the peer is there
     game_.deal(shuffle());
   } else if (game_.state() == core::GameState::GameFinished && game_.gameCompleted()) {
-    if (options_.autoplay) Button8Click();
+    // Unattended play leaves the summary on the table for a moment, as a person would,
+    // unless it runs without pauses.
+    if (options_.autoplay && !summaryHold_) {
+      summaryHold_ = true;
+      QTimer::singleShot(options_.fast ? 0 : kSummaryLook, this, [this] {
+        summaryHold_ = false;
+        if (screen_ == Screen::Table && game_.gameCompleted()) Button8Click();
+      });
+    }
     return;
   } else if (!(options_.autoplay && core::autoplayStep(game_))) {
     game_.tick();  // the driver: the computer's move, or the scoring of a finished deal
@@ -711,7 +777,9 @@ void TForm1::ImageCards2MouseUp(int slot, Qt::MouseButton button) {
     return;
   }
   if (button != Qt::LeftButton || options_.autoplay || player_->busy() || suitDialogOpen_) return;
-  game_.clickCard(game_.hand(2).find(shown[static_cast<std::size_t>(slot - 1)]));
+  const core::ClickResult played = game_.clickCard(game_.hand(2).find(shown[static_cast<std::size_t>(slot - 1)]));
+  if (settings_.graphicCards && (played == core::ClickResult::Played || played == core::ClickResult::NeedSuit))
+    touch_->play();
   afterCoreCall();
 }
 
@@ -733,7 +801,7 @@ int TForm1::onPresentationEvent(const Event& e) {
 
 void TForm1::askSuit() {
   suitDialogOpen_ = true;
-  TFormMast dialog(language(), this);
+  TFormMast dialog(language(), this, windowStyle());
   dialog.exec();
   suitDialogOpen_ = false;
   game_.chooseSuit(dialog.chosen());
@@ -776,7 +844,7 @@ void TForm1::FinishGame() {
     effects_->PlayEffect(place == 1 ? QStringLiteral("WFiBest") : place > 0 ? QStringLiteral("WFiGood") : QStringLiteral("WFiBads"),
                          false, settings_.sound);
     TFormEndGame(language(), resources_, place, r.seriesScore,
-                 network ? TFormEndGame::Mode::Network : TFormEndGame::Mode::Local, this)
+                 network ? TFormEndGame::Mode::Network : TFormEndGame::Mode::Local, this, windowStyle())
         .exec();
   }
   session_.reset();
@@ -823,7 +891,7 @@ void TForm1::contextMenuEvent(QContextMenuEvent* e) {
     c.Count_ReiBeg = QString::fromStdString(files::ratingText(current_.rating));
     c.Count_ReiCur = QString::fromStdString(files::ratingText(
         game_.gameCompleted() ? files::updateRating(n, current, n - 1, current_.rating) : current_.rating));
-    TFormCount(l, fromCp1251(current_.name), c, this).exec();
+    TFormCount(l, fromCp1251(current_.name), c, this, windowStyle()).exec();
   } else if (chosen == quit) {
     effects_->PlayEffect(QStringLiteral("WOpenFo"), false, settings_.sound);
     const QString question = wordText(Entry::LeaveToMainMenuQuestion, l) + "\n" + wordText(Entry::AllDataWillBeLost, l);
@@ -834,7 +902,7 @@ void TForm1::contextMenuEvent(QContextMenuEvent* e) {
     leaveTable();
     showMenu();
   } else if (chosen == speed) {
-    TFormSpeed window(l, settings_.flightSpeed, this);
+    TFormSpeed window(l, settings_.flightSpeed, this, windowStyle());
     window.exec();
     settings_.flightSpeed = window.speed();
     player_->setOptions(table::PlayerOptions{options_.fast, settings_.flyCards, settings_.flightSpeed});

@@ -10,7 +10,10 @@
 #include <memory>
 #include <random>
 
+#include "app/cursors.h"
 #include "app/finish_game.h"
+#include "app/touch_effect.h"
+#include "app/window_style.h"
 #include "app/intro_screen.h"
 #include "app/menu_screen.h"
 #include "net/direct_session.h"
@@ -39,6 +42,7 @@ struct LaunchOptions {
   QString name;           // the player to play as without the dialogs
   int windowSize = 0;     // 1..5 overrides the setting for this run
   bool noIntro = false;   // straight to the menu
+  int language = -1;      // 0..9 overrides the language setting for this run
   // A direct network game without the dialogs: create it on a port, or enter one.
   int hostPort = 0;
   QString joinHost;
@@ -136,7 +140,19 @@ class TForm1 : public QWidget {
 
   IntroScreen* intro_ = nullptr;
   MenuScreen* menu_ = nullptr;
-  QImage background_;  // the menu's background at the client size
+  QImage background_;  // the background of the screen shown, at the client size
+  // The background for the menu's or the table's design; a missing pack is told once
+  // and the settings fall back.
+  void loadBackground(bool forTable);
+  // A message that is not a question: the notice window (a log line in unattended runs).
+  void notice(const QString& line1, const QString& line2 = {});
+  // The small windows' dress from the settings; a fallback switches the settings to
+  // style 2 and is told once.
+  WindowStyle windowStyle();
+  bool summaryHold_ = false;         // an unattended player is looking at the summary
+  bool backgroundForTable_ = false;  // which screen's design the background is for
+  std::unique_ptr<CursorSet> cursors_;
+  std::unique_ptr<TouchEffect> touch_;
   table::TableView* table_ = nullptr;
   controls::TQexCardsButton* Button7 = nullptr;
   controls::TQexCardsButton* Button8 = nullptr;

@@ -124,8 +124,9 @@ TEST(Windows, OptionsSpeakTheChosenLanguageAtOnceAndEditACopy) {
   ASSERT_NE(queue, nullptr);
   EXPECT_EQ(queue->text(), QStringLiteral("To move on - queue"));
   queue->setChecked(true);
-  auto* sizes = w.findChild<QComboBox*>(QStringLiteral("ComboBoxSize"));
-  sizes->setCurrentIndex(4);  // "Full screen"
+  auto* sizes = w.findChild<QComboBox*>(QStringLiteral("ComboBoxWSize"));
+  ASSERT_NE(sizes, nullptr);
+  sizes->setCurrentIndex(1);  // "Full screen", the setting's own numbering
   EXPECT_TRUE(w.settings().moveInQueue);
   EXPECT_EQ(w.settings().windowSize, 2);
   EXPECT_EQ(w.settings().language, 0);

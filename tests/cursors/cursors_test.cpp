@@ -22,6 +22,7 @@ QApplication& app() {
   static int argc = 1;
   static char name[] = "cursor_tests";
   static char* argv[] = {name, nullptr};
+  qputenv("QT_QPA_PLATFORM", "offscreen");
   static QApplication a(argc, argv);
   return a;
 }

@@ -18,6 +18,7 @@ QApplication& app() {
   static int argc = 1;
   static char name[] = "table_pack_tests";
   static char* argv[] = {name, nullptr};
+  qputenv("QT_QPA_PLATFORM", "offscreen");
   static QApplication a(argc, argv);
   return a;
 }
