@@ -1,5 +1,7 @@
 #include "app/notice.h"
 
+#include "app/ui_text.h"
+
 #include <QDesktopServices>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -11,7 +13,7 @@ namespace vantorn::app {
 TFormLink::TFormLink(const QString& line1, const QString& line2, const QString& link, const WindowStyle& style,
                      QWidget* parent)
     : QDialog(parent) {
-  setWindowTitle(QStringLiteral("Attention"));
+  setWindowTitle(wordText(words::Entry::Attention, style.language));
   setModal(true);
   setMinimumWidth(420);
   auto* v = new QVBoxLayout(this);

@@ -162,15 +162,19 @@ TFormEndGame::TFormEndGame(words::Language language, const platform::Resources& 
     v->addWidget(heading(wordText(mode == Mode::Network ? Entry::BecomeBachelor : Entry::BecomeMaster, language), 22,
                          best));
   } else if (place >= 2 && place <= 10) {
-    v->addWidget(heading(wordText(Entry::GoodResult, language), 32, good));
-    v->addWidget(heading(wordText(Entry::HitTopTen, language), 28, good));
+    v->addWidget(heading(wordText(Entry::Congratulations, language), 32, good));
+    v->addWidget(heading(wordText(Entry::GoodResult, language), 28, good));
     v->addWidget(heading(result, 28, sum));
-    v->addWidget(heading(wordText(Entry::PlacePrefix, language) + QString::number(place), 22, good));
+    v->addWidget(heading(wordText(Entry::HitTopTen, language), 22, good));
   } else {
+    // Place 0: not among the ten best; above 10: the place in a longer list.
+    const QString line = place > 10 ? result + QStringLiteral(" ; ") + wordText(Entry::PlacePrefix, language) +
+                                          QString::number(place)
+                                    : result;
     v->addWidget(heading(wordText(Entry::OurRegrets, language), 32, bad));
-    v->addWidget(heading(wordText(Entry::ResultCouldBeBetter, language), 28, bad));
-    v->addWidget(heading(result, 28, sum));
-    v->addWidget(heading(wordText(Entry::NotInTopTen, language), 22, bad));
+    v->addWidget(heading(wordText(Entry::ResultCouldBeBetter, language), 20, bad));
+    v->addWidget(heading(line, 28, sum));
+    v->addWidget(heading(wordText(Entry::NotInTopTen, language), 20, bad));
   }
   // The animation for the place: best, good or bad.
   QByteArray gif;

@@ -233,18 +233,32 @@ TEST(Windows, EndOfSeriesWindowSpeaksOfThePlace) {
   app();
   const platform::Resources res{platform::ResourceLibrary{}, QString{}, QString{}};
   const auto l = words::Language::English;
-  TFormEndGame best(l, res, 1, 420, TFormEndGame::Mode::Local);
-  EXPECT_TRUE(labelTexts(best).contains(QStringLiteral("CONGRATULATIONS!!!")));
-  EXPECT_TRUE(labelTexts(best).contains(QStringLiteral("Result: 420")));
-  EXPECT_TRUE(labelTexts(best).contains(QStringLiteral("You become a Master of the Order!")));
-  TFormEndGame net(l, res, 1, 420, TFormEndGame::Mode::Network);
-  EXPECT_TRUE(labelTexts(net).contains(QStringLiteral("You become a Bachelor of the Order!")));
-  TFormEndGame good(l, res, 4, 120, TFormEndGame::Mode::Local);
-  EXPECT_TRUE(labelTexts(good).contains(QStringLiteral("Good result!")));
-  EXPECT_TRUE(labelTexts(good).contains(QStringLiteral("Place: 4")));
-  TFormEndGame bad(l, res, 0, -35, TFormEndGame::Mode::Local);
-  EXPECT_TRUE(labelTexts(bad).contains(QStringLiteral("Our regrets...")));
-  EXPECT_TRUE(labelTexts(bad).contains(QStringLiteral("You have not hitted in ten best players...")));
+  struct Case {
+    int place;
+    long long score;
+    TFormEndGame::Mode mode;
+    QStringList lines;  // the four lines, top to bottom
+  };
+  const Case cases[] = {
+      {1, 420, TFormEndGame::Mode::Local,
+       {"CONGRATULATIONS!!!", "Your result - the best!", "Result: 420", "You become a Master of the Order!"}},
+      {1, 420, TFormEndGame::Mode::Network,
+       {"CONGRATULATIONS!!!", "Your result - the best!", "Result: 420", "You become a Bachelor of the Order!"}},
+      {4, 120, TFormEndGame::Mode::Local,
+       {"CONGRATULATIONS!!!", "Good result!", "Result: 120", "You have hitted in top ten players!"}},
+      {0, -35, TFormEndGame::Mode::Local,
+       {"Our regrets...", "Your result keeps to wish best", "Result: -35", "You have not hitted in ten best players..."}},
+      {11, 90, TFormEndGame::Mode::Local,
+       {"Our regrets...", "Your result keeps to wish best", "Result: 90 ; Place: 11",
+        "You have not hitted in ten best players..."}},
+  };
+  for (const Case& c : cases) {
+    TFormEndGame w(l, res, c.place, c.score, c.mode);
+    const QStringList texts = labelTexts(w);
+    const qsizetype at = texts.indexOf(c.lines.front());
+    ASSERT_GE(at, 0) << "place " << c.place;
+    EXPECT_EQ(texts.mid(at, 4), c.lines) << "place " << c.place;
+  }
 }
 
 }  // namespace
