@@ -2,6 +2,8 @@
 // animation of the animated ones, and what happens with a damaged or missing cursor.
 #include <gtest/gtest.h>
 
+#include "support/offscreen_app.h"
+
 #include <QApplication>
 #include <QBuffer>
 #include <QImageWriter>
@@ -18,14 +20,7 @@
 namespace vantorn::app {
 namespace {
 
-QApplication& app() {
-  static int argc = 1;
-  static char name[] = "cursor_tests";
-  static char* argv[] = {name, nullptr};
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  static QApplication a(argc, argv);
-  return a;
-}
+QApplication& app() { return vantorn::test_support::offscreenApp(); }
 
 platform::Resources builtin() { return platform::Resources(platform::builtinResourceLibrary(), QString(), QString()); }
 

@@ -2,6 +2,8 @@
 // generated packs are linked into a fresh data folder, loaded, then taken away.
 #include <gtest/gtest.h>
 
+#include "support/offscreen_app.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
@@ -14,14 +16,7 @@
 namespace vantorn::table {
 namespace {
 
-QApplication& app() {
-  static int argc = 1;
-  static char name[] = "table_pack_tests";
-  static char* argv[] = {name, nullptr};
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  static QApplication a(argc, argv);
-  return a;
-}
+QApplication& app() { return vantorn::test_support::offscreenApp(); }
 
 // A data folder with links to some of the generated packs.
 class PackFolder : public ::testing::Test {

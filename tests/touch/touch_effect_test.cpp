@@ -2,6 +2,8 @@
 // window-graphics pack it does nothing.
 #include <gtest/gtest.h>
 
+#include "support/offscreen_app.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
@@ -14,14 +16,7 @@
 namespace vantorn::app {
 namespace {
 
-QApplication& app() {
-  static int argc = 1;
-  static char name[] = "touch_effect_tests";
-  static char* argv[] = {name, nullptr};
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  static QApplication a(argc, argv);
-  return a;
-}
+QApplication& app() { return vantorn::test_support::offscreenApp(); }
 
 TEST(TouchEffect, PlaysEveryFrameAtThePointAndCloses) {
   app();

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "support/offscreen_app.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
@@ -27,14 +29,7 @@
 namespace vantorn::app {
 namespace {
 
-QApplication& app() {
-  static int argc = 1;
-  static char name[] = "window_style_test";
-  static char* argv[] = {name, nullptr};
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  static QApplication a(argc, argv);
-  return a;
-}
+QApplication& app() { return vantorn::test_support::offscreenApp(); }
 
 constexpr unsigned kBackground = 0x3060C0;  // every GForm JPEG of the test pack
 constexpr unsigned kRussian = 0x20A020;     // the Russian caption of the speed window
@@ -389,6 +384,14 @@ TEST_F(Packs, NoticeShowsItsLinesAndItsLink) {
   EXPECT_TRUE(odd.findChild<QLabel*>(QStringLiteral("LabelLink"))->text().contains(QStringLiteral("&lt;b&gt;")));
 }
 
+// Closed balloons delete themselves later; let them go before the test ends, so none is
+// left for the application object that outlives the tests.
+void dropBalloons() {
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (qobject_cast<TBalloon*>(w)) delete w;
+}
+
 TEST(Balloons, OpenFromTheControlAndCloseInTurn) {
   app();
   QWidget host;
@@ -461,6 +464,7 @@ TEST(Balloons, HoverOpensOneBalloonWithTheGamesInACycle) {
   QEvent leave(QEvent::Leave);
   QApplication::sendEvent(topTen, &leave);
   QTRY_COMPARE(balloons(), 0);
+  dropBalloons();
 }
 
 }  // namespace
