@@ -60,6 +60,26 @@ pid_t start(const std::vector<std::string>& args, const std::string& netns = {})
 
 bool sh(const std::string& command) { return std::system((command + " >/dev/null 2>&1").c_str()) == 0; }
 
+// Waits until a program listens on the TCP port (inside the network namespace when one is
+// named), at most ten seconds: a loaded machine may take a while to start the server.
+bool waitForListener(const std::string& port, const std::string& ns = {}) {
+  const std::string command =
+      (ns.empty() ? std::string() : "ip netns exec " + ns + " ") + "ss -Hltn 'sport = :" + port + "' | grep -q .";
+  for (int i = 0; i < 500; ++i) {
+    if (sh(command)) return true;
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  return false;
+}
+
+// The same for a server program started by the test; a server that never listens is ended.
+bool serverListening(pid_t server, const std::string& port, const std::string& ns = {}) {
+  if (waitForListener(port, ns)) return true;
+  ::kill(server, SIGKILL);
+  ::waitpid(server, nullptr, 0);
+  return false;
+}
+
 // Waits for the process to end within a limit; -1 when it had to be stopped.
 int finish(pid_t pid, std::chrono::seconds limit) {
   const auto until = std::chrono::steady_clock::now() + limit;
@@ -100,7 +120,7 @@ class DirectGame : public ::testing::Test {
 TEST_F(DirectGame, TwoProgramsPlayAWholeGameOverLoopback) {
   const std::string port = std::to_string(freePort());
   const pid_t server = start({"--data-dir", host().string(), "--autoplay", "--fast", "--host", port, "--name", "Alice"});
-  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  ASSERT_TRUE(serverListening(server, port)) << "the server never listened";
   const pid_t client =
       start({"--data-dir", guest().string(), "--autoplay", "--fast", "--join", "127.0.0.1:" + port, "--name", "Bob"});
   EXPECT_EQ(finish(client, std::chrono::seconds(60)), 0);
@@ -123,7 +143,7 @@ TEST_F(DirectGame, APeerThatLeavesEndsTheUnattendedRunWithAnError) {
   const std::string port = std::to_string(freePort());
   // The client plays at the normal pace, so the game is still running when the server goes.
   const pid_t server = start({"--data-dir", host().string(), "--autoplay", "--host", port, "--name", "Alice"});
-  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  ASSERT_TRUE(serverListening(server, port)) << "the server never listened";
   const pid_t client =
       start({"--data-dir", guest().string(), "--autoplay", "--join", "127.0.0.1:" + port, "--name", "Bob"});
   std::this_thread::sleep_for(std::chrono::milliseconds(2500));
@@ -169,7 +189,7 @@ TEST_F(DirectGame, TwoHostsPlayAcrossAVethPair) {
   if (!hosts.ok()) GTEST_SKIP() << "network namespaces are not available here (needs root and ip netns)";
   const pid_t server = start({"--data-dir", host().string(), "--autoplay", "--fast", "--host", "25666", "--name", "Alice"},
                              hosts.a());
-  std::this_thread::sleep_for(std::chrono::milliseconds(400));
+  ASSERT_TRUE(serverListening(server, "25666", hosts.a())) << "the server never listened";
   const pid_t client = start(
       {"--data-dir", guest().string(), "--autoplay", "--fast", "--join", "10.77.0.1:25666", "--name", "Bob"}, hosts.b());
   EXPECT_EQ(finish(client, std::chrono::seconds(60)), 0);
