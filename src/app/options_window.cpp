@@ -1,5 +1,7 @@
 #include "app/options_window.h"
 
+#include "app/window_style.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -110,18 +112,10 @@ int clampIndex(int v, int count) { return std::clamp(v, 0, count - 1); }
 TFormOptions::TFormOptions(const files::Settings& settings, QWidget* parent)
     : QDialog(parent), FSettings(settings), FDownload(new PackDownload(this)) {
   setObjectName(QStringLiteral("TFormOptions"));
-  // The indicators are drawn by the sheet too: with white captions the style's own check
-  // marks would be white on white.
   setStyleSheet(QStringLiteral(
       "QDialog { background: #1d3b2a; } QLabel, QCheckBox, QRadioButton { color: white; }"
-      "QLabel:disabled, QCheckBox:disabled, QRadioButton:disabled { color: #7f8f85; }"
-      "QCheckBox::indicator, QRadioButton::indicator { width: 12px; height: 12px; border: 1px solid #d8c27a;"
-      " background: #f4f4f4; }"
-      "QRadioButton::indicator { border-radius: 7px; }"
-      "QCheckBox::indicator:checked { background: #b58a1e; border-color: #f4f4f4; }"
-      "QRadioButton::indicator:checked { background: qradialgradient(cx:0.5, cy:0.5,"
-      " radius:0.5, fx:0.5, fy:0.5, stop:0 #b58a1e, stop:0.6 #b58a1e, stop:0.7 #f4f4f4); }"
-      "QCheckBox::indicator:disabled, QRadioButton::indicator:disabled { background: #7f8f85; border-color: #5f6f65; }"
+      "QLabel:disabled, QCheckBox:disabled, QRadioButton:disabled { color: #7f8f85; }") +
+      indicatorStyleSheet() + QStringLiteral(
       "QGroupBox { color: #ffd75e; border: 1px solid #b58a1e; border-radius: 4px; margin-top: 1.2em; padding: 6px; }"
       "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 3px; }"
       "QTabWidget::pane { border: 1px solid #b58a1e; } QTabWidget > QWidget > QWidget { background: #1d3b2a; }"));

@@ -198,11 +198,24 @@ WindowTones windowTones(bool fullGraphics) {
   return {Qt::white, QColor(0xff, 0xe2, 0x7a), QColor(0xff, 0xff, 0x00)};
 }
 
+QString indicatorStyleSheet() {
+  // Drawn by the sheet: with light captions the style's own marks would be light on light.
+  return QStringLiteral(
+      "QCheckBox::indicator, QRadioButton::indicator { width: 12px; height: 12px; border: 1px solid #d8c27a;"
+      " background: #f4f4f4; }"
+      "QRadioButton::indicator { border-radius: 7px; }"
+      "QCheckBox::indicator:checked { background: #b58a1e; border-color: #f4f4f4; }"
+      "QRadioButton::indicator:checked { background: qradialgradient(cx:0.5, cy:0.5,"
+      " radius:0.5, fx:0.5, fy:0.5, stop:0 #b58a1e, stop:0.6 #b58a1e, stop:0.7 #f4f4f4); }"
+      "QCheckBox::indicator:disabled, QRadioButton::indicator:disabled { background: #7f8f85; border-color: #5f6f65; }");
+}
+
 QString windowStyleSheet(bool fullGraphics) {
   return fullGraphics ? QStringLiteral("QDialog { background: #efe2c2; } QLabel { color: #3b2412; }"
                                        "QRadioButton { color: #3b2412; }")
                       : QStringLiteral("QDialog { background: #1d3b2a; } QLabel { color: white; }"
-                                       "QRadioButton { color: white; }");
+                                       "QRadioButton { color: white; }") +
+                            indicatorStyleSheet();
 }
 
 }  // namespace vantorn::app

@@ -109,5 +109,7 @@ struct WindowTones {
 WindowTones windowTones(bool fullGraphics);
 // The dialog's style sheet for the window colour (or the pack's background).
 QString windowStyleSheet(bool fullGraphics);
+// Check box and radio button marks that show on the dark window colour.
+QString indicatorStyleSheet();
 
 }  // namespace vantorn::app
