@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "support/offscreen_app.h"
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
@@ -18,14 +20,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-QApplication& app() {
-  static int argc = 1;
-  static char name[] = "windows_test";
-  static char* argv[] = {name, nullptr};
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  static QApplication a(argc, argv);
-  return a;
-}
+QApplication& app() { return vantorn::test_support::offscreenApp(); }
 
 TEST(Windows, SuitDialogClosesOnlyThroughASuitButton) {
   app();

@@ -2,6 +2,8 @@
 // flame table, the information board's figures, the player rows and the caption click.
 #include <gtest/gtest.h>
 
+#include "support/offscreen_app.h"
+
 #include <QApplication>
 #include <QMouseEvent>
 #include <QMovie>
@@ -21,15 +23,7 @@ using table::Geometry;
 using table::MenuLayout;
 using table::Rect;
 
-QApplication& app() {
-  static int argc = 1;
-  static char name[] = "menu_test";
-  static char* argv[] = {name, nullptr};
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  // Never destroyed: Qt's input devices must not be torn down by the exit handlers.
-  static QApplication* a = new QApplication(argc, argv);
-  return *a;
-}
+QApplication& app() { return vantorn::test_support::offscreenApp(); }
 
 const platform::Resources& resources() {
   static const platform::Resources r{platform::builtinResourceLibrary(), QString(), QString()};

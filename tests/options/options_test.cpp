@@ -4,6 +4,8 @@
 // server writes the file only when the answer is good.
 #include <gtest/gtest.h>
 
+#include "support/offscreen_app.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -38,14 +40,7 @@ namespace {
 using words::Entry;
 using words::Language;
 
-QApplication& app() {
-  static int argc = 1;
-  static char name[] = "options_tests";
-  static char* argv[] = {name, nullptr};
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  static QApplication a(argc, argv);
-  return a;
-}
+QApplication& app() { return vantorn::test_support::offscreenApp(); }
 
 template <class W>
 W* child(const TFormOptions& w, const char* name) {

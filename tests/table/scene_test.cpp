@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "support/offscreen_app.h"
+
 #include <QApplication>
 
 #include "core/autoplay.h"
@@ -12,14 +14,7 @@ namespace {
 using core::Event;
 using core::EventKind;
 
-QApplication& app() {
-  static int argc = 1;
-  static char name[] = "scene_test";
-  static char* argv[] = {name, nullptr};
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  static QApplication a(argc, argv);
-  return a;
-}
+QApplication& app() { return vantorn::test_support::offscreenApp(); }
 
 // The scene, moved on by every event of a whole game, ends where the core ends: the same
 // hands, stock and pile after every operation.
