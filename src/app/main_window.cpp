@@ -660,6 +660,12 @@ void TForm1::socketClosed() {
   if (!session_) return;
   Edit1->setEnabled(false);
   BitBtn1->setEnabled(false);
+  // A deal that is over is scored before the end of the connection is judged: the peer
+  // may have summed up the last deal and left before this side's driver came round to it.
+  if (game_.state() == core::GameState::DealOver) {
+    game_.tick();
+    afterCoreCall();
+  }
   const auto notice = session_->closed(false);
   if (socket_) socket_->deleteLater();
   socket_ = nullptr;
