@@ -150,6 +150,14 @@ TFormOptions::~TFormOptions() {
   if (FDownloading) QApplication::restoreOverrideCursor();
 }
 
+QCheckBox* TFormOptions::settingCheck(const char* name, bool files::Settings::*field) {
+  // A check box that shows one switch of the settings copy and changes it.
+  auto* box = named(new QCheckBox, name);
+  box->setChecked(FSettings.*field);
+  connect(box, &QCheckBox::toggled, this, [this, field](bool on) { FSettings.*field = on; });
+  return box;
+}
+
 QWidget* TFormOptions::buildGeneral() {
   auto* page = new QWidget;
   auto* g = new QFormLayout(page);
@@ -161,14 +169,10 @@ QWidget* TFormOptions::buildGeneral() {
   ComboBoxLan->setCurrentIndex(clampIndex(FSettings.language, words::kLanguageCount));
   ComboBoxWSize = combo("ComboBoxWSize", 5);
   ComboBoxWSize->setCurrentIndex(clampIndex(FSettings.windowSize - 1, 5));
-  CheckQueue = named(new QCheckBox, "CheckQueue");
-  CheckQueue->setChecked(FSettings.moveInQueue);
-  CheckBoxNet = named(new QCheckBox, "CheckBoxNet");
-  CheckBoxNet->setChecked(FSettings.networkPlay);
-  CheckBoxCur = named(new QCheckBox, "CheckBoxCur");
-  CheckBoxCur->setChecked(FSettings.ownCursors);
-  CheckBoxBut = named(new QCheckBox, "CheckBoxBut");
-  CheckBoxBut->setChecked(FSettings.newButtons);
+  CheckQueue = settingCheck("CheckQueue", &files::Settings::moveInQueue);
+  CheckBoxNet = settingCheck("CheckBoxNet", &files::Settings::networkPlay);
+  CheckBoxCur = settingCheck("CheckBoxCur", &files::Settings::ownCursors);
+  CheckBoxBut = settingCheck("CheckBoxBut", &files::Settings::newButtons);
   LabelLan = new QLabel;
   LabelWSize = new QLabel;
   g->addRow(LabelLan, ComboBoxLan);
@@ -189,24 +193,16 @@ QWidget* TFormOptions::buildGeneral() {
     FSettings.windowSize = i + 1;
     refreshDependents();
   });
-  connect(CheckQueue, &QCheckBox::toggled, this, [this](bool on) { FSettings.moveInQueue = on; });
-  connect(CheckBoxNet, &QCheckBox::toggled, this, [this](bool on) { FSettings.networkPlay = on; });
-  connect(CheckBoxCur, &QCheckBox::toggled, this, [this](bool on) { FSettings.ownCursors = on; });
-  connect(CheckBoxBut, &QCheckBox::toggled, this, [this](bool on) { FSettings.newButtons = on; });
   return page;
 }
 
 QWidget* TFormOptions::buildMultimedia() {
   auto* page = new QWidget;
   auto* m = new QVBoxLayout(page);
-  CheckSound = named(new QCheckBox, "CheckSound");
-  CheckSound->setChecked(FSettings.sound);
-  CheckMusic = named(new QCheckBox, "CheckMusic");
-  CheckMusic->setChecked(FSettings.music);
-  CheckBox3 = named(new QCheckBox, "CheckBox3");
-  CheckBox3->setChecked(FSettings.gifAnimation);
-  CheckBox4 = named(new QCheckBox, "CheckBox4");
-  CheckBox4->setChecked(FSettings.flyCards);
+  CheckSound = settingCheck("CheckSound", &files::Settings::sound);
+  CheckMusic = settingCheck("CheckMusic", &files::Settings::music);
+  CheckBox3 = settingCheck("CheckBox3", &files::Settings::gifAnimation);
+  CheckBox4 = settingCheck("CheckBox4", &files::Settings::flyCards);
   TrackSpeed = named(new QSlider(Qt::Horizontal), "TrackSpeed");
   TrackSpeed->setRange(1, 6);
   TrackSpeed->setValue(std::clamp(FSettings.flightSpeed, 1, 6));
@@ -232,10 +228,6 @@ QWidget* TFormOptions::buildMultimedia() {
   m->addWidget(RGRadio);
   m->addStretch();
 
-  connect(CheckSound, &QCheckBox::toggled, this, [this](bool on) { FSettings.sound = on; });
-  connect(CheckMusic, &QCheckBox::toggled, this, [this](bool on) { FSettings.music = on; });
-  connect(CheckBox3, &QCheckBox::toggled, this, [this](bool on) { FSettings.gifAnimation = on; });
-  connect(CheckBox4, &QCheckBox::toggled, this, [this](bool on) { FSettings.flyCards = on; });
   connect(TrackSpeed, &QSlider::valueChanged, this, [this](int speed) {
     FSettings.flightSpeed = speed;
     retext();
@@ -272,10 +264,8 @@ QWidget* TFormOptions::buildCards() {
   RadioBack[FSettings.backAlwaysOne ? 1 : 0]->setChecked(true);
   GroupTouch = named(new QGroupBox, "GroupTouch");
   auto* tv = new QVBoxLayout(GroupTouch);
-  CheckBoxD1 = named(new QCheckBox, "CheckBoxD1");
-  CheckBoxD1->setChecked(FSettings.graphicButtons);
-  CheckBoxD2 = named(new QCheckBox, "CheckBoxD2");
-  CheckBoxD2->setChecked(FSettings.graphicCards);
+  CheckBoxD1 = settingCheck("CheckBoxD1", &files::Settings::graphicButtons);
+  CheckBoxD2 = settingCheck("CheckBoxD2", &files::Settings::graphicCards);
   tv->addWidget(CheckBoxD1);
   tv->addWidget(CheckBoxD2);
   tv->addStretch();
@@ -293,8 +283,6 @@ QWidget* TFormOptions::buildCards() {
     connect(RadioBack[i], &QRadioButton::toggled, this, [this, i](bool on) {
       if (on) FSettings.backAlwaysOne = (i == 1);
     });
-  connect(CheckBoxD1, &QCheckBox::toggled, this, [this](bool on) { FSettings.graphicButtons = on; });
-  connect(CheckBoxD2, &QCheckBox::toggled, this, [this](bool on) { FSettings.graphicCards = on; });
   return page;
 }
 

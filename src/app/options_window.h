@@ -63,6 +63,7 @@ class TFormOptions : public QDialog {
   void downloadFinished(const QString& file, bool ok);
 
  private:
+  QCheckBox* settingCheck(const char* name, bool files::Settings::*field);
   QWidget* buildGeneral();
   QWidget* buildMultimedia();
   QWidget* buildCards();
