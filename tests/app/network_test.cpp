@@ -112,6 +112,18 @@ class DirectGame : public ::testing::Test {
     }
   }
   void TearDown() override { fs::remove_all(base_); }
+  // Alice's server and Bob's client each recorded the one game they played, each scoring
+  // it on its own: the results are the same game seen from both seats.
+  void expectOneGameSeenFromBothSeats(vantorn::files::HistoryRow& server, vantorn::files::HistoryRow& client) {
+    const auto serverRows = vantorn::files::historyRows(slurp(host() / "History" / "Vantorn_I0001.hst"));
+    const auto clientRows = vantorn::files::historyRows(slurp(guest() / "History" / "Vantorn_I0001.hst"));
+    ASSERT_EQ(serverRows.size(), 1u);
+    ASSERT_EQ(clientRows.size(), 1u);
+    server = serverRows[0];
+    client = clientRows[0];
+    EXPECT_EQ(server.player.substr(0, 9), "Alice/Bob");
+    EXPECT_EQ(std::stoll(server.result), -std::stoll(client.result));
+  }
   fs::path host() const { return base_ / "host"; }
   fs::path guest() const { return base_ / "guest"; }
   fs::path base_;
@@ -126,16 +138,11 @@ TEST_F(DirectGame, TwoProgramsPlayAWholeGameOverLoopback) {
   EXPECT_EQ(finish(client, std::chrono::seconds(60)), 0);
   EXPECT_EQ(finish(server, std::chrono::seconds(10)), 0);
 
-  const auto serverRows = vantorn::files::historyRows(slurp(host() / "History" / "Vantorn_I0001.hst"));
-  const auto clientRows = vantorn::files::historyRows(slurp(guest() / "History" / "Vantorn_I0001.hst"));
-  ASSERT_EQ(serverRows.size(), 1u);
-  ASSERT_EQ(clientRows.size(), 1u);
-  EXPECT_EQ(serverRows[0].kind, 'N');
-  EXPECT_EQ(clientRows[0].kind, 'N');
-  EXPECT_EQ(serverRows[0].player.substr(0, 9), "Alice/Bob");
-  EXPECT_EQ(clientRows[0].player.substr(0, 9), "Bob/Alice");
-  // Each side scored the game on its own: the results are the same game seen from both seats.
-  EXPECT_EQ(std::stoll(serverRows[0].result), -std::stoll(clientRows[0].result));
+  vantorn::files::HistoryRow serverRow, clientRow;
+  ASSERT_NO_FATAL_FAILURE(expectOneGameSeenFromBothSeats(serverRow, clientRow));
+  EXPECT_EQ(serverRow.kind, 'N');
+  EXPECT_EQ(clientRow.kind, 'N');
+  EXPECT_EQ(clientRow.player.substr(0, 9), "Bob/Alice");
   EXPECT_TRUE(fs::exists(host() / "Vantorn.net"));
 }
 
@@ -194,12 +201,8 @@ TEST_F(DirectGame, TwoHostsPlayAcrossAVethPair) {
       {"--data-dir", guest().string(), "--autoplay", "--fast", "--join", "10.77.0.1:25666", "--name", "Bob"}, hosts.b());
   EXPECT_EQ(finish(client, std::chrono::seconds(60)), 0);
   EXPECT_EQ(finish(server, std::chrono::seconds(10)), 0);
-  const auto serverRows = vantorn::files::historyRows(slurp(host() / "History" / "Vantorn_I0001.hst"));
-  const auto clientRows = vantorn::files::historyRows(slurp(guest() / "History" / "Vantorn_I0001.hst"));
-  ASSERT_EQ(serverRows.size(), 1u);
-  ASSERT_EQ(clientRows.size(), 1u);
-  EXPECT_EQ(serverRows[0].player.substr(0, 9), "Alice/Bob");
-  EXPECT_EQ(std::stoll(serverRows[0].result), -std::stoll(clientRows[0].result));
+  vantorn::files::HistoryRow serverRow, clientRow;
+  expectOneGameSeenFromBothSeats(serverRow, clientRow);
 }
 
 }  // namespace
